@@ -1,0 +1,125 @@
+#include "app/CategoryListModel.h"
+
+#include "controls/CheckListBox.h"
+#include "platform/TextCodec.h"
+
+#include <QItemSelectionModel>
+
+CategoryListModel::CategoryListModel(model::CategoryList& list, QObject* parent)
+    : QAbstractListModel(parent), list_(list) {
+    list_.setObserver([this](const model::ListChange& change) { onListChanged(change); });
+}
+
+CategoryListModel::~CategoryListModel() { list_.setObserver({}); }
+
+int CategoryListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(list_.count());
+}
+
+QVariant CategoryListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= list_.count())
+        return {};
+    const auto row = static_cast<std::size_t>(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return platform::toQString(list_.text(row));
+    case Qt::CheckStateRole:
+        return list_.ticked(row) ? Qt::Checked : Qt::Unchecked;
+    default:
+        return {};
+    }
+}
+
+bool CategoryListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::CheckStateRole || !index.isValid())
+        return false;
+    list_.setTicked(static_cast<std::size_t>(index.row()), value.toInt() == Qt::Checked);
+    return true;
+}
+
+Qt::ItemFlags CategoryListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
+           Qt::ItemNeverHasChildren;
+}
+
+void CategoryListModel::attach(controls::CheckListBox* view) {
+    view_ = view;
+    view->setModel(this);
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected, const QItemSelection& deselected) {
+                if (syncing_)
+                    return;
+                syncing_ = true;
+                for (const QItemSelectionRange& r : deselected)
+                    for (int row = r.top(); row <= r.bottom(); ++row)
+                        list_.setSelected(static_cast<std::size_t>(row), false);
+                for (const QItemSelectionRange& r : selected)
+                    for (int row = r.top(); row <= r.bottom(); ++row)
+                        list_.setSelected(static_cast<std::size_t>(row), true);
+                syncing_ = false;
+            });
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (!syncing_)
+                    list_.setFocused(current.isValid() ? current.row()
+                                                       : model::CategoryList::NoFocus);
+            });
+}
+
+void CategoryListModel::onListChanged(const model::ListChange& change) {
+    const int first = static_cast<int>(change.first);
+    const int last = static_cast<int>(change.last);
+    switch (change.kind) {
+    case model::ListChange::Reset:
+        beginResetModel();
+        endResetModel();
+        pushSelectionToView();
+        break;
+    case model::ListChange::Appended:
+        beginInsertRows({}, first, last);
+        endInsertRows();
+        break;
+    case model::ListChange::Removed:
+        beginRemoveRows({}, first, last);
+        endRemoveRows();
+        break;
+    case model::ListChange::TextChanged:
+        emit dataChanged(index(first), index(last), {Qt::DisplayRole});
+        break;
+    case model::ListChange::TickChanged:
+        emit dataChanged(index(first), index(last), {Qt::CheckStateRole});
+        break;
+    case model::ListChange::SelectionChanged:
+        if (!syncing_)
+            pushSelectionToView();
+        break;
+    }
+}
+
+void CategoryListModel::pushSelectionToView() {
+    if (!view_ || !view_->selectionModel())
+        return;
+    syncing_ = true;
+    QItemSelection selection;
+    const auto& lines = list_.lines();
+    for (std::size_t i = 0; i < lines.size();) {
+        if (!lines[i].selected) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end + 1 < lines.size() && lines[end + 1].selected)
+            ++end;
+        selection.select(index(static_cast<int>(i)), index(static_cast<int>(end)));
+        i = end + 1;
+    }
+    view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    const long long focused = list_.focused();
+    view_->selectionModel()->setCurrentIndex(
+        focused == model::CategoryList::NoFocus ? QModelIndex() : index(static_cast<int>(focused)),
+        QItemSelectionModel::NoUpdate);
+    syncing_ = false;
+}

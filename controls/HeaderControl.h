@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QHeaderView>
+#include <QString>
+#include <vector>
+
+class QStandardItemModel;
+
+namespace controls {
+
+// A stand-alone column header with resizable sections; reports every resize.
+class HeaderControl : public QHeaderView {
+    Q_OBJECT
+public:
+    struct Section {
+        QString text;
+        int width = 50;
+    };
+
+    explicit HeaderControl(QWidget* parent = nullptr);
+
+    int sectionCount() const;
+    Section section(int index) const;
+    void setSections(const std::vector<Section>& sections);
+    std::vector<int> sectionWidths() const;
+
+signals:
+    void sectionResize(int section);
+
+private:
+    QStandardItemModel* model_;
+};
+
+} // namespace controls

@@ -1,0 +1,120 @@
+#include "controls/PageControl.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyleOptionTab>
+#include <QTabBar>
+
+namespace controls {
+
+namespace {
+
+const QColor PageColour(247, 246, 245);
+const QColor BorderColour(145, 155, 156);
+const QColor HighlightColour(255, 199, 60);
+constexpr int Slant = 6;
+
+class SlantedTabBar : public QTabBar {
+public:
+    explicit SlantedTabBar(QWidget* parent) : QTabBar(parent) {
+        setMouseTracking(true);
+        setDrawBase(false);
+        setExpanding(false);
+        setUsesScrollButtons(true);
+        setElideMode(Qt::ElideNone);
+    }
+
+protected:
+    QSize tabSizeHint(int index) const override {
+        const int text = fontMetrics().horizontalAdvance(tabText(index));
+        return QSize(text + 2 * Slant + 16, PageControl::TabHeight);
+    }
+
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+    void mouseMoveEvent(QMouseEvent* event) override {
+        QTabBar::mouseMoveEvent(event);
+        update();
+    }
+
+    void leaveEvent(QEvent* event) override {
+        QTabBar::leaveEvent(event);
+        update();
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        const QPoint mouse = mapFromGlobal(QCursor::pos());
+        // Inactive tabs first so that the active one overlaps its neighbours.
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int i = 0; i < count(); ++i) {
+                const bool active = i == currentIndex();
+                if (active != (pass == 1))
+                    continue;
+                const QRect r = tabRect(i).adjusted(0, active ? 0 : 2, 0, 0);
+                QPainterPath shape;
+                shape.moveTo(r.left() - Slant / 2, r.bottom() + 1);
+                shape.lineTo(r.left() + Slant, r.top());
+                shape.lineTo(r.right() - Slant, r.top());
+                shape.lineTo(r.right() + Slant / 2 + 1, r.bottom() + 1);
+                const bool hot = !active && r.contains(mouse) && underMouse();
+                QColor fill = active ? PageColour : PageColour.darker(hot ? 103 : 108);
+                p.fillPath(shape, fill);
+                p.setPen(BorderColour);
+                p.drawPath(shape);
+                if (active) {
+                    p.fillRect(QRect(r.left() + Slant, r.top() + 1, r.width() - 2 * Slant, 3),
+                               HighlightColour);
+                }
+                p.setPen(palette().color(isTabEnabled(i) ? QPalette::WindowText : QPalette::Mid));
+                p.drawText(r.adjusted(0, 2, 0, 0), Qt::AlignCenter, tabText(i));
+            }
+        }
+        p.setPen(BorderColour);
+        p.drawLine(0, height() - 1, width(), height() - 1);
+    }
+};
+
+} // namespace
+
+TabSheet::TabSheet(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, PageColour);
+    setPalette(pal);
+}
+
+void TabSheet::setCaption(const QString& caption) {
+    caption_ = caption;
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            const int index = tabs->indexOf(this);
+            if (index >= 0)
+                tabs->setTabText(index, caption);
+            break;
+        }
+    }
+}
+
+PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
+    setTabBar(new SlantedTabBar(this));
+    setDocumentMode(true);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, PageColour);
+    setPalette(pal);
+    setStyleSheet(QStringLiteral("QTabWidget::pane { border: 1px solid rgb(145, 155, 156); "
+                                 "background: rgb(247, 246, 245); }"));
+}
+
+void PageControl::addSheet(TabSheet* sheet) { addTab(sheet, sheet->caption()); }
+
+TabSheet* PageControl::sheet(int index) const { return qobject_cast<TabSheet*>(widget(index)); }
+
+void PageControl::setActivePage(QWidget* page) {
+    if (page && indexOf(page) >= 0)
+        setCurrentWidget(page);
+}
+
+} // namespace controls

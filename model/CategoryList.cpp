@@ -1,0 +1,148 @@
+#include "model/CategoryList.h"
+
+#include "model/ListError.h"
+
+#include <algorithm>
+#include <new>
+
+namespace model {
+
+EListError indexOutOfBounds(long long index) {
+    return EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+EListError unableToInsert() { return EListError("Unable to insert a line"); }
+
+const Line& CategoryList::at(std::size_t index) const {
+    if (index >= lines_.size())
+        throw indexOutOfBounds(static_cast<long long>(index));
+    return lines_[index];
+}
+
+Line& CategoryList::at(std::size_t index) {
+    if (index >= lines_.size())
+        throw indexOutOfBounds(static_cast<long long>(index));
+    return lines_[index];
+}
+
+void CategoryList::notify(ListChange::Kind kind, std::size_t first, std::size_t last) {
+    if (observer_)
+        observer_(ListChange{kind, first, last});
+}
+
+std::size_t CategoryList::selectionCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(lines_.begin(), lines_.end(), [](const Line& l) { return l.selected; }));
+}
+
+std::size_t CategoryList::append(std::string text) {
+    try {
+        lines_.push_back(Line{std::move(text), false, false});
+    } catch (const std::bad_alloc&) {
+        throw unableToInsert();
+    } catch (const std::length_error&) {
+        throw unableToInsert();
+    }
+    const std::size_t index = lines_.size() - 1;
+    notify(ListChange::Appended, index, index);
+    return index;
+}
+
+void CategoryList::replaceText(std::size_t index, std::string text) {
+    at(index).text = std::move(text);
+    notify(ListChange::TextChanged, index, index);
+}
+
+void CategoryList::setTicked(std::size_t index, bool ticked) {
+    at(index).ticked = ticked;
+    notify(ListChange::TickChanged, index, index);
+}
+
+void CategoryList::setSelected(std::size_t index, bool selected) {
+    at(index).selected = selected;
+    notify(ListChange::SelectionChanged, index, index);
+}
+
+void CategoryList::selectOnly(const std::vector<std::size_t>& indexes) {
+    for (std::size_t i : indexes)
+        at(i); // validate before changing anything
+    for (Line& line : lines_)
+        line.selected = false;
+    for (std::size_t i : indexes)
+        lines_[i].selected = true;
+    if (!lines_.empty())
+        notify(ListChange::SelectionChanged, 0, lines_.size() - 1);
+}
+
+void CategoryList::setFocused(long long index) {
+    if (index != NoFocus && (index < 0 || static_cast<std::size_t>(index) >= lines_.size()))
+        throw indexOutOfBounds(index);
+    focused_ = index;
+}
+
+void CategoryList::afterRemoval() {
+    if (focused_ != NoFocus && static_cast<std::size_t>(focused_) >= lines_.size())
+        focused_ = lines_.empty() ? NoFocus : static_cast<long long>(lines_.size()) - 1;
+}
+
+void CategoryList::remove(std::size_t index) {
+    at(index);
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(index));
+    afterRemoval();
+    notify(ListChange::Removed, index, index);
+}
+
+std::size_t CategoryList::removeSelected() {
+    const auto kept =
+        std::remove_if(lines_.begin(), lines_.end(), [](const Line& l) { return l.selected; });
+    const auto removed = static_cast<std::size_t>(lines_.end() - kept);
+    lines_.erase(kept, lines_.end());
+    if (removed > 0) {
+        afterRemoval();
+        notify(ListChange::Reset);
+    }
+    return removed;
+}
+
+std::size_t CategoryList::removeIf(const std::function<bool(const std::string&)>& drop) {
+    const auto kept = std::remove_if(lines_.begin(), lines_.end(),
+                                     [&](const Line& l) { return drop(l.text); });
+    const auto removed = static_cast<std::size_t>(lines_.end() - kept);
+    lines_.erase(kept, lines_.end());
+    if (removed > 0) {
+        afterRemoval();
+        notify(ListChange::Reset);
+    }
+    return removed;
+}
+
+void CategoryList::clear() {
+    lines_.clear();
+    focused_ = NoFocus;
+    notify(ListChange::Reset);
+}
+
+void CategoryList::assign(std::vector<std::string> texts) {
+    std::vector<Line> lines;
+    try {
+        lines.reserve(texts.size());
+    } catch (const std::bad_alloc&) {
+        throw unableToInsert();
+    } catch (const std::length_error&) {
+        throw unableToInsert();
+    }
+    for (std::string& t : texts)
+        lines.push_back(Line{std::move(t), false, false});
+    lines_ = std::move(lines);
+    focused_ = NoFocus;
+    notify(ListChange::Reset);
+}
+
+void CategoryList::setAllTicked(bool ticked) {
+    for (Line& line : lines_)
+        line.ticked = ticked;
+    if (!lines_.empty())
+        notify(ListChange::TickChanged, 0, lines_.size() - 1);
+}
+
+} // namespace model

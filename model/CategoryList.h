@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace model {
+
+// One line of a category list. Only the text is ever saved.
+struct Line {
+    std::string text;
+    bool ticked = false;
+    bool selected = false;
+};
+
+// What a view needs to know after a change, so that it can repaint only what moved.
+struct ListChange {
+    enum Kind { Reset, Appended, TextChanged, TickChanged, Removed, SelectionChanged };
+    Kind kind;
+    std::size_t first = 0;
+    std::size_t last = 0; // inclusive
+};
+
+// An ordered list of lines with a focused line. Indexes outside the list raise
+// "List index out of bounds (%d)".
+class CategoryList {
+public:
+    static constexpr long long NoFocus = -1;
+    using Observer = std::function<void(const ListChange&)>;
+
+    std::size_t count() const { return lines_.size(); }
+    const std::string& text(std::size_t index) const { return at(index).text; }
+    bool ticked(std::size_t index) const { return at(index).ticked; }
+    bool selected(std::size_t index) const { return at(index).selected; }
+    std::size_t selectionCount() const;
+    long long focused() const { return focused_; }
+    const std::vector<Line>& lines() const { return lines_; }
+
+    std::size_t append(std::string text);
+    void replaceText(std::size_t index, std::string text);
+    void setTicked(std::size_t index, bool ticked);
+    void setSelected(std::size_t index, bool selected);
+    // Sets the selection of every line at once (one notification).
+    void selectOnly(const std::vector<std::size_t>& indexes);
+    void setFocused(long long index);
+    void remove(std::size_t index);
+    // Removes every selected line in one pass; returns how many went.
+    std::size_t removeSelected();
+    // Removes every line for which drop(text) is true, keeping the rest in order.
+    std::size_t removeIf(const std::function<bool(const std::string&)>& drop);
+    void clear();
+    void assign(std::vector<std::string> texts);
+    void setAllTicked(bool ticked);
+
+    void setObserver(Observer observer) { observer_ = std::move(observer); }
+
+private:
+    const Line& at(std::size_t index) const;
+    Line& at(std::size_t index);
+    void notify(ListChange::Kind kind, std::size_t first = 0, std::size_t last = 0);
+    void afterRemoval();
+
+    std::vector<Line> lines_;
+    long long focused_ = NoFocus;
+    Observer observer_;
+};
+
+} // namespace model

@@ -1,0 +1,24 @@
+#include "tests/support/TempDir.h"
+
+#include "platform/AppPaths.h"
+
+#include <fstream>
+#include <sstream>
+
+TempAppDir::TempAppDir() { platform::setExecutableFolderForTesting(path()); }
+
+TempAppDir::~TempAppDir() { platform::setExecutableFolderForTesting({}); }
+
+std::string TempAppDir::path() const { return dir_.path().toStdString() + "/"; }
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
