@@ -10,7 +10,9 @@ CategoryListModel::CategoryListModel(model::CategoryList& list, QObject* parent)
     list_.setObserver([this](const model::ListChange& change) { onListChanged(change); });
 }
 
-CategoryListModel::~CategoryListModel() { list_.setObserver({}); }
+CategoryListModel::~CategoryListModel() {
+    list_.setObserver({});
+}
 
 int CategoryListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(list_.count());

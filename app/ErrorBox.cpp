@@ -20,8 +20,8 @@ void show(const std::exception& error, QWidget* parent) {
     // Messages carry paths and system texts in the local 8-bit encoding.
     const QString message = QString::fromLocal8Bit(error.what());
     ModalSeam::message(parent ? parent : QApplication::activeWindow(),
-                       QApplication::applicationName(), messageText(message),
-                       QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);
+                       QApplication::applicationName(), messageText(message), QMessageBox::Critical,
+                       QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void showCurrent(QWidget* parent) {

@@ -255,9 +255,9 @@ TfrmMain::CategoryPage TfrmMain::buildCategoryPage(int category) {
         QWidget::setTabOrder(p.quantityField, p.addButton);
     }
     // Enter anywhere on the page presses its add button, the page's default button.
-    for (QObject* o : {static_cast<QObject*>(p.nameField),
-                       static_cast<QObject*>(p.quantityField->editor()),
-                       static_cast<QObject*>(p.list)})
+    for (QObject* o :
+         {static_cast<QObject*>(p.nameField), static_cast<QObject*>(p.quantityField->editor()),
+          static_cast<QObject*>(p.list)})
         o->installEventFilter(this);
     return p;
 }
@@ -290,9 +290,13 @@ int TfrmMain::activeCategory() const {
     return index >= 0 && index < model::CategoryCount ? index : -1;
 }
 
-void TfrmMain::setModified() { document_.setModified(); }
+void TfrmMain::setModified() {
+    document_.setModified();
+}
 
-void TfrmMain::clearModified() { document_.clearModified(); }
+void TfrmMain::clearModified() {
+    document_.clearModified();
+}
 
 void TfrmMain::updateTabStopsFromHeader(int category) {
     const CategoryPage& p = page(category);
@@ -307,9 +311,13 @@ void TfrmMain::FormCreate() {
 
 void TfrmMain::FormHide() {}
 
-void TfrmMain::FormCloseQuery(bool& canClose) { canClose = true; }
+void TfrmMain::FormCloseQuery(bool& canClose) {
+    canClose = true;
+}
 
-void TfrmMain::Exit1Click() { close(); }
+void TfrmMain::Exit1Click() {
+    close();
+}
 
 void TfrmMain::MainMenuToolsBalloonsClick() {
     GlobalData::gBalloonHints = MainMenuToolsBalloons->isChecked();

@@ -30,7 +30,9 @@ bool answerFromQueue(const Request& request, Answer& answer) {
 
 } // namespace
 
-void push(Responder responder) { queue().push_back(std::move(responder)); }
+void push(Responder responder) {
+    queue().push_back(std::move(responder));
+}
 void pushButton(int button) {
     push([button](const Request&) { return Answer{button, {}}; });
 }
@@ -40,12 +42,16 @@ void pushPath(const QString& path) {
 void pushResult(int result) {
     push([result](const Request&) { return Answer{result, {}}; });
 }
-bool hasPending() { return !queue().empty(); }
+bool hasPending() {
+    return !queue().empty();
+}
 void clear() {
     queue().clear();
     seen().clear();
 }
-const std::vector<Request>& history() { return seen(); }
+const std::vector<Request>& history() {
+    return seen();
+}
 
 int message(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon,
             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
@@ -69,9 +75,9 @@ int message(QWidget* parent, const QString& caption, const QString& text, QMessa
 
 QString fileDialog(QFileDialog& dialog) {
     Answer answer;
-    if (answerFromQueue(Request{Request::FileDialog, dialog.windowTitle(), {},
-                                QMessageBox::NoIcon, &dialog},
-                        answer))
+    if (answerFromQueue(
+            Request{Request::FileDialog, dialog.windowTitle(), {}, QMessageBox::NoIcon, &dialog},
+            answer))
         return answer.path;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -80,9 +86,9 @@ QString fileDialog(QFileDialog& dialog) {
 
 int execDialog(QDialog& dialog) {
     Answer answer;
-    if (answerFromQueue(Request{Request::Dialog, dialog.windowTitle(), {}, QMessageBox::NoIcon,
-                                &dialog},
-                        answer)) {
+    if (answerFromQueue(
+            Request{Request::Dialog, dialog.windowTitle(), {}, QMessageBox::NoIcon, &dialog},
+            answer)) {
         dialog.done(answer.result);
         return answer.result;
     }

@@ -1,6 +1,6 @@
+#include "app/Main.h"
 #include "app/ErrorBox.h"
 #include "app/Fonts.h"
-#include "app/Main.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,9 +26,10 @@ bool displayAvailable() {
 
 int main(int argc, char** argv) {
     if (!displayAvailable()) {
-        std::fprintf(stderr, "provendo: no display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
-                             "Run it on a desktop session, or in a virtual display with:\n"
-                             "  xvfb-run -a %s\n",
+        std::fprintf(stderr,
+                     "provendo: no display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
+                     "Run it on a desktop session, or in a virtual display with:\n"
+                     "  xvfb-run -a %s\n",
                      argv[0]);
         return 2;
     }

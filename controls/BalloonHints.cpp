@@ -25,9 +25,9 @@ public:
         balloon_ = balloon;
         setAccessibleName(text);
         const QFontMetrics fm(font());
-        const int width = std::max(BalloonHints::CaptionWidth,
-                                   fm.boundingRect(QRect(0, 0, 400, 1000), Qt::TextWordWrap, text)
-                                       .width());
+        const int width =
+            std::max(BalloonHints::CaptionWidth,
+                     fm.boundingRect(QRect(0, 0, 400, 1000), Qt::TextWordWrap, text).width());
         const QRect textBox =
             fm.boundingRect(QRect(0, 0, width, 1000), Qt::AlignLeft | Qt::TextWordWrap, text);
         const int tail = balloon ? Tail : 0;

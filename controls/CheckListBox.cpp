@@ -44,8 +44,7 @@ public:
             QStyleOptionFocusRect focus;
             focus.rect = option.rect;
             focus.palette = pal;
-            QApplication::style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter,
-                                                 list_);
+            QApplication::style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, list_);
         }
         painter->restore();
     }
@@ -59,8 +58,9 @@ public:
                      const QModelIndex& index) override {
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton &&
-                checkRect(option.rect).adjusted(-2, -2, 2, 2).contains(mouse->position().toPoint())) {
+            if (mouse->button() == Qt::LeftButton && checkRect(option.rect)
+                                                         .adjusted(-2, -2, 2, 2)
+                                                         .contains(mouse->position().toPoint())) {
                 toggle(model, index);
                 return true;
             }
@@ -110,7 +110,9 @@ void CheckListBox::setColumns(int columns) {
     updateGrid();
 }
 
-int CheckListBox::averageCharWidth() const { return controls::averageCharWidth(fontMetrics()); }
+int CheckListBox::averageCharWidth() const {
+    return controls::averageCharWidth(fontMetrics());
+}
 
 void CheckListBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier &&

@@ -17,7 +17,9 @@ HeaderControl::HeaderControl(QWidget* parent)
             [this](int logical, int, int) { emit sectionResize(logical); });
 }
 
-int HeaderControl::sectionCount() const { return model_->columnCount(); }
+int HeaderControl::sectionCount() const {
+    return model_->columnCount();
+}
 
 HeaderControl::Section HeaderControl::section(int index) const {
     return {model_->headerData(index, Qt::Horizontal).toString(), sectionSize(index)};

@@ -36,11 +36,12 @@ void NotesMemo::keyPressEvent(QKeyEvent* event) {
     QString typed = event->text();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         typed = QStringLiteral("\n");
-    const bool inserts = !typed.isEmpty() && (typed.at(0).isPrint() || typed == QLatin1String("\n")) &&
+    const bool inserts = !typed.isEmpty() &&
+                         (typed.at(0).isPrint() || typed == QLatin1String("\n")) &&
                          !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (inserts) {
-        const int selected = crlfLength(textCursor().selectedText().replace(QChar::ParagraphSeparator,
-                                                                            QLatin1Char('\n')));
+        const int selected = crlfLength(
+            textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
         if (crlfLength(typed) > roomFor(selected)) {
             QApplication::beep();
             return;
@@ -53,7 +54,8 @@ void NotesMemo::insertFromMimeData(const QMimeData* source) {
     if (!source->hasText())
         return;
     QString text = source->text();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const int selected = crlfLength(
         textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
     int room = roomFor(selected);

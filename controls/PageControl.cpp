@@ -108,9 +108,13 @@ PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
                                  "background: rgb(247, 246, 245); }"));
 }
 
-void PageControl::addSheet(TabSheet* sheet) { addTab(sheet, sheet->caption()); }
+void PageControl::addSheet(TabSheet* sheet) {
+    addTab(sheet, sheet->caption());
+}
 
-TabSheet* PageControl::sheet(int index) const { return qobject_cast<TabSheet*>(widget(index)); }
+TabSheet* PageControl::sheet(int index) const {
+    return qobject_cast<TabSheet*>(widget(index));
+}
 
 void PageControl::setActivePage(QWidget* page) {
     if (page && indexOf(page) >= 0)

@@ -67,20 +67,26 @@ SpinEdit::SpinEdit(QWidget* parent)
     });
 }
 
-QString SpinEdit::text() const { return edit_->text(); }
+QString SpinEdit::text() const {
+    return edit_->text();
+}
 
 void SpinEdit::setText(const QString& text) {
     edit_->setText(text);
     lastGood_ = text;
 }
 
-int SpinEdit::value() const { return parseClamped(edit_->text()); }
+int SpinEdit::value() const {
+    return parseClamped(edit_->text());
+}
 
 void SpinEdit::setValue(int value) {
     setText(QString::number(std::clamp(value, MinValue, MaxValue)));
 }
 
-void SpinEdit::normalise() { setValue(value()); }
+void SpinEdit::normalise() {
+    setValue(value());
+}
 
 bool SpinEdit::acceptsChar(QChar c, const QString& text, int position, int selectionLength) {
     if (c.isDigit() && c.unicode() < 128)
@@ -144,8 +150,8 @@ bool SpinEdit::eventFilter(QObject* watched, QEvent* event) {
         const QString typed = key->text();
         if (typed.size() == 1 && typed.at(0).isPrint() &&
             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            const int position = edit_->hasSelectedText() ? edit_->selectionStart()
-                                                          : edit_->cursorPosition();
+            const int position =
+                edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
             const int selected = static_cast<int>(edit_->selectedText().size());
             if (!acceptsChar(typed.at(0), edit_->text(), position, selected)) {
                 QApplication::beep();

@@ -22,8 +22,7 @@ struct CategoryNames {
 };
 
 inline constexpr std::array<CategoryNames, CategoryCount> Categories{{
-    {"Dairy", "tsDairy", "clbDairy", "edtAddDairy", "spinDairyQuantity", "btnAddDairy",
-     "hdrDairy"},
+    {"Dairy", "tsDairy", "clbDairy", "edtAddDairy", "spinDairyQuantity", "btnAddDairy", "hdrDairy"},
     {"Meat", "tsMeat", "clbMeat", "edtAddMeat", "spinMeatQuantity", "btnAddMeat", "hdrMeat"},
     {"Vegetables", "tsVegetables", "clbVeggies", "edtAddVeggies", "spinVeggiesQuantity",
      "btnAddVeggies", "hdrVeggies"},
@@ -34,8 +33,8 @@ inline constexpr std::array<CategoryNames, CategoryCount> Categories{{
     {"Cans", "tsCans", "clbCans", "edtAddCans", "spinCansQuantity", "btnAddCans", "hdrCans"},
     {"Drinks", "tsDrinks", "clbDrinks", "edtAddDrinks", "spinDrinksQuantity", "btnAddDrinks",
      "hdrDrinks"},
-    {"Freezer", "tsFreezer", "clbFreezer", "edtAddFreezer", "spinFreezerQuantity",
-     "btnAddFreezer", "hdrFreezer"},
+    {"Freezer", "tsFreezer", "clbFreezer", "edtAddFreezer", "spinFreezerQuantity", "btnAddFreezer",
+     "hdrFreezer"},
     {"Baby", "tsBaby", "clbBaby", "edtAddBaby", "spinBabyQuantity", "btnAddBaby", "hdrBaby"},
     {"Misc", "tsMisc", "clbMisc", "edtAddMisc", "spinMiscQuantity", "tnAddMisc", "hdrMisc"},
 }};

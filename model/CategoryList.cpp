@@ -11,7 +11,9 @@ EListError indexOutOfBounds(long long index) {
     return EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-EListError unableToInsert() { return EListError("Unable to insert a line"); }
+EListError unableToInsert() {
+    return EListError("Unable to insert a line");
+}
 
 const Line& CategoryList::at(std::size_t index) const {
     if (index >= lines_.size())
@@ -105,8 +107,8 @@ std::size_t CategoryList::removeSelected() {
 }
 
 std::size_t CategoryList::removeIf(const std::function<bool(const std::string&)>& drop) {
-    const auto kept = std::remove_if(lines_.begin(), lines_.end(),
-                                     [&](const Line& l) { return drop(l.text); });
+    const auto kept =
+        std::remove_if(lines_.begin(), lines_.end(), [&](const Line& l) { return drop(l.text); });
     const auto removed = static_cast<std::size_t>(lines_.end() - kept);
     lines_.erase(kept, lines_.end());
     if (removed > 0) {

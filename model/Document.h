@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/CategoryList.h"
 #include "model/Categories.h"
+#include "model/CategoryList.h"
 
 #include <array>
 #include <functional>

@@ -2,7 +2,9 @@
 
 namespace model {
 
-bool isMarkerLine(std::string_view text) { return text.find("//") != std::string_view::npos; }
+bool isMarkerLine(std::string_view text) {
+    return text.find("//") != std::string_view::npos;
+}
 
 std::string_view trimControls(std::string_view text) {
     auto isControl = [](char c) { return static_cast<unsigned char>(c) <= 32; };

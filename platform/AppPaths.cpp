@@ -12,7 +12,9 @@ std::string& overriddenFolder() {
 }
 } // namespace
 
-void setExecutableFolderForTesting(const std::string& folder) { overriddenFolder() = folder; }
+void setExecutableFolderForTesting(const std::string& folder) {
+    overriddenFolder() = folder;
+}
 
 std::string executableFolder() {
     if (!overriddenFolder().empty()) {

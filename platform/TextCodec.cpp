@@ -15,8 +15,8 @@ struct CodePage {
         QStringDecoder decoder("windows-1252");
         for (int b = 0; b < 256; ++b) {
             const char byte = static_cast<char>(b);
-            const QString decoded = decoder.isValid() ? decoder.decode(QByteArrayView(&byte, 1))
-                                                      : QString(QChar(b));
+            const QString decoded =
+                decoder.isValid() ? decoder.decode(QByteArrayView(&byte, 1)) : QString(QChar(b));
             // The five undefined bytes come back as C1 controls; anything else odd
             // falls back to Latin-1 so that the byte is never lost.
             toUnicode[static_cast<std::size_t>(b)] =

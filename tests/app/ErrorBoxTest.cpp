@@ -40,9 +40,8 @@ TEST(ErrorBox, errorEscapingAnEventHandlerIsShownAndTheProgramGoesOn) {
     ModalSeam::clear();
     ModalSeam::pushButton(QMessageBox::Ok);
     QObject target;
-    QObject::connect(&target, &QObject::objectNameChanged, [] {
-        throw std::runtime_error("Unable to insert a line");
-    });
+    QObject::connect(&target, &QObject::objectNameChanged,
+                     [] { throw std::runtime_error("Unable to insert a line"); });
     class Poke : public QObject {
     public:
         explicit Poke(QObject* t) : t_(t) {}

@@ -53,9 +53,8 @@ TEST_F(MainWindow, menusHoldTheirEntriesInOrder) {
     EXPECT_EQ(entries("MainMenuFile"),
               QStringList({"MainMenuFileNew &New", "MainMenuFileOpen &Open...",
                            "MainMenuFileClose &Close", "MainMenuFileSave &Save",
-                           "MainMenuFileSaveAs Save &As...", "N2 -",
-                           "MainMenuFilePrint &Print...", "MainMenuFilePrintSetup P&rint Setup...",
-                           "N1 -", "Exit1 E&xit"}));
+                           "MainMenuFileSaveAs Save &As...", "N2 -", "MainMenuFilePrint &Print...",
+                           "MainMenuFilePrintSetup P&rint Setup...", "N1 -", "Exit1 E&xit"}));
     EXPECT_EQ(entries("MainMenuTools"),
               QStringList({"MainMenuToolsSendEmail Email shopping list", "N5 -",
                            "MainMenuToolsBalloons Balloon Hints"}));
@@ -106,11 +105,11 @@ TEST_F(MainWindow, modifiedFlagDrivesBothSaveControls) {
 }
 
 TEST_F(MainWindow, elevenPagesInCategoryOrderWithTheirComponents) {
-    const char* pages[] = {"tsDairy", "tsMeat",    "tsVegetables", "tsFruits",
-                           "tsGrains", "tsCans",   "tsDrinks",     "tsFreezer",
-                           "tsBaby",   "tsMisc",   "tsNotes"};
-    const char* captions[] = {"Dairy", "Meat", "Vegetables", "Fruits", "Grains", "Cans",
-                              "Drinks", "Freezer", "Baby", "Misc", "Notes"};
+    const char* pages[] = {"tsDairy",  "tsMeat", "tsVegetables", "tsFruits",
+                           "tsGrains", "tsCans", "tsDrinks",     "tsFreezer",
+                           "tsBaby",   "tsMisc", "tsNotes"};
+    const char* captions[] = {"Dairy",  "Meat",    "Vegetables", "Fruits", "Grains", "Cans",
+                              "Drinks", "Freezer", "Baby",       "Misc",   "Notes"};
     controls::PageControl* pc = child<controls::PageControl>("pcFoodMain");
     ASSERT_EQ(pc->count(), 11);
     for (int i = 0; i < 11; ++i) {
@@ -118,9 +117,9 @@ TEST_F(MainWindow, elevenPagesInCategoryOrderWithTheirComponents) {
         EXPECT_EQ(pc->tabText(i), captions[i]);
     }
     EXPECT_EQ(pc->currentIndex(), 0);
-    for (const char* name : {"clbVeggies", "edtAddVeggies", "spinVeggiesQuantity",
-                             "btnAddVeggies", "hdrVeggies", "tnAddMisc", "mmoNotes", "Label1",
-                             "spFile", "StatusBar1", "tbMain", "MainMenu"})
+    for (const char* name :
+         {"clbVeggies", "edtAddVeggies", "spinVeggiesQuantity", "btnAddVeggies", "hdrVeggies",
+          "tnAddMisc", "mmoNotes", "Label1", "spFile", "StatusBar1", "tbMain", "MainMenu"})
         EXPECT_NE(window->findChild<QObject*>(name), nullptr) << name;
     EXPECT_EQ(child<QPushButton>("btnAddMeat")->text(), "Add to list");
     EXPECT_EQ(child<QLabel>("Label1")->text(),
@@ -168,7 +167,8 @@ TEST_F(MainWindow, viewSelectionIsTheDocumentsSelection) {
     fruits.append("Pear\t1");
     controls::CheckListBox* view = window->page(3).list;
     view->selectionModel()->select(view->model()->index(2, 0), QItemSelectionModel::Select);
-    view->selectionModel()->setCurrentIndex(view->model()->index(2, 0), QItemSelectionModel::NoUpdate);
+    view->selectionModel()->setCurrentIndex(view->model()->index(2, 0),
+                                            QItemSelectionModel::NoUpdate);
     EXPECT_TRUE(fruits.selected(2));
     EXPECT_EQ(fruits.focused(), 2);
     fruits.setSelected(1, true);

@@ -125,5 +125,5 @@ TEST(CategoryList, observerSeesAppendsAndResets) {
     list.append("a");
     list.clear();
     EXPECT_EQ(kinds, (std::vector<model::ListChange::Kind>{model::ListChange::Appended,
-                                                            model::ListChange::Reset}));
+                                                           model::ListChange::Reset}));
 }

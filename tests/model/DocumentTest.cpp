@@ -7,8 +7,8 @@ using model::Document;
 
 TEST(Document, startsWithTheDesignedMarkerLinesAndUnmodified) {
     Document doc;
-    const char* markers[] = {"//Dairy",  "//Meat",   "//Vegetables", "//Fruits", "//Grains",
-                             "//Cans",   "//Drinks", "//Freezer",    "//Baby",   "//Misc"};
+    const char* markers[] = {"//Dairy", "//Meat",   "//Vegetables", "//Fruits", "//Grains",
+                             "//Cans",  "//Drinks", "//Freezer",    "//Baby",   "//Misc"};
     for (int i = 0; i < 10; ++i) {
         ASSERT_EQ(doc.list(i).count(), 1u);
         EXPECT_EQ(doc.list(i).text(0), markers[i]);

@@ -5,11 +5,17 @@
 #include <fstream>
 #include <sstream>
 
-TempAppDir::TempAppDir() { platform::setExecutableFolderForTesting(path()); }
+TempAppDir::TempAppDir() {
+    platform::setExecutableFolderForTesting(path());
+}
 
-TempAppDir::~TempAppDir() { platform::setExecutableFolderForTesting({}); }
+TempAppDir::~TempAppDir() {
+    platform::setExecutableFolderForTesting({});
+}
 
-std::string TempAppDir::path() const { return dir_.path().toStdString() + "/"; }
+std::string TempAppDir::path() const {
+    return dir_.path().toStdString() + "/";
+}
 
 std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
