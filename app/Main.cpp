@@ -9,6 +9,7 @@
 #include "controls/HeaderControl.h"
 #include "controls/NotesMemo.h"
 #include "controls/PageControl.h"
+#include "controls/Panels.h"
 #include "controls/SpinEdit.h"
 #include "controls/ToolIcons.h"
 #include "model/TabStops.h"
@@ -134,7 +135,7 @@ void TfrmMain::buildMenus() {
 }
 
 void TfrmMain::buildToolBar() {
-    tbMain = new QToolBar(this);
+    tbMain = new controls::GroovedToolBar(this);
     tbMain->setObjectName(QStringLiteral("tbMain"));
     tbMain->setWindowTitle(tr("Tool bar"));
     tbMain->setMovable(false);
@@ -144,8 +145,6 @@ void TfrmMain::buildToolBar() {
     tbMain->setContentsMargins(0, 0, 0, 0);
     tbMain->layout()->setSpacing(0);
     tbMain->layout()->setContentsMargins(4, 2, 0, 2);
-    tbMain->setStyleSheet(QStringLiteral("QToolBar#tbMain { border-top: 2px groove palette(mid); "
-                                         "spacing: 0px; padding: 0px; }"));
     addToolBar(Qt::TopToolBarArea, tbMain);
 
     struct Spec {
@@ -221,13 +220,10 @@ TfrmMain::CategoryPage TfrmMain::buildCategoryPage(int category) {
     p.addButton->setDefault(true);
     p.addButton->setAttribute(Qt::WA_Hover);
 
-    auto* headerPanel = new QFrame(p.sheet);
+    auto* headerPanel = new controls::StatusBorderPanel(p.sheet);
     headerPanel->setFixedHeight(19);
-    headerPanel->setStyleSheet(QStringLiteral(
-        "QFrame { border-left: 1px solid palette(mid); border-top: 1px solid palette(mid); }"));
     p.header = new controls::HeaderControl(headerPanel);
     p.header->setObjectName(latin(names.header));
-    p.header->setStyleSheet(QString());
     p.header->setGeometry(1, 1, 703, 17);
     p.header->setSections({{tr("Item"), 300}, {tr("Quantity"), 100}});
 

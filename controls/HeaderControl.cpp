@@ -1,11 +1,38 @@
 #include "controls/HeaderControl.h"
 
-#include <QStandardItemModel>
+#include <QAbstractTableModel>
+#include <QStringList>
 
 namespace controls {
 
+// The header's only data: the section texts, as columns of an empty table.
+class HeaderControl::SectionModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& = QModelIndex()) const override { return 0; }
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : static_cast<int>(texts_.size());
+    }
+    QVariant data(const QModelIndex&, int) const override { return {}; }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+            section >= texts_.size())
+            return {};
+        return texts_.at(section);
+    }
+    void setTexts(const QStringList& texts) {
+        beginResetModel();
+        texts_ = texts;
+        endResetModel();
+    }
+
+private:
+    QStringList texts_;
+};
+
 HeaderControl::HeaderControl(QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent), model_(new QStandardItemModel(this)) {
+    : QHeaderView(Qt::Horizontal, parent), model_(new SectionModel(this)) {
     setModel(model_);
     setSectionsClickable(false);
     setHighlightSections(false);
@@ -22,17 +49,18 @@ int HeaderControl::sectionCount() const {
 }
 
 HeaderControl::Section HeaderControl::section(int index) const {
-    return {model_->headerData(index, Qt::Horizontal).toString(), sectionSize(index)};
+    return {model_->headerData(index, Qt::Horizontal, Qt::DisplayRole).toString(),
+            sectionSize(index)};
 }
 
 void HeaderControl::setSections(const std::vector<Section>& sections) {
     const QSignalBlocker block(this);
-    model_->setColumnCount(static_cast<int>(sections.size()));
-    for (int i = 0; i < static_cast<int>(sections.size()); ++i) {
-        const Section& s = sections[static_cast<std::size_t>(i)];
-        model_->setHeaderData(i, Qt::Horizontal, s.text);
-        resizeSection(i, s.width);
-    }
+    QStringList texts;
+    for (const Section& s : sections)
+        texts << s.text;
+    model_->setTexts(texts);
+    for (int i = 0; i < static_cast<int>(sections.size()); ++i)
+        resizeSection(i, sections[static_cast<std::size_t>(i)].width);
 }
 
 std::vector<int> HeaderControl::sectionWidths() const {

@@ -4,8 +4,6 @@
 #include <QString>
 #include <vector>
 
-class QStandardItemModel;
-
 namespace controls {
 
 // A stand-alone column header with resizable sections; reports every resize.
@@ -28,7 +26,8 @@ signals:
     void sectionResize(int section);
 
 private:
-    QStandardItemModel* model_;
+    class SectionModel;
+    SectionModel* model_;
 };
 
 } // namespace controls

@@ -104,8 +104,6 @@ PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, PageColour);
     setPalette(pal);
-    setStyleSheet(QStringLiteral("QTabWidget::pane { border: 1px solid rgb(145, 155, 156); "
-                                 "background: rgb(247, 246, 245); }"));
 }
 
 void PageControl::addSheet(TabSheet* sheet) {

@@ -131,10 +131,8 @@ QPixmap toolPicture(int index, int size) {
 
 QIcon toolIcon(int pictureIndex, int disabledIndex) {
     QIcon icon;
-    for (int size : {16, 32}) {
-        icon.addPixmap(toolPicture(pictureIndex, size), QIcon::Normal);
-        icon.addPixmap(toolPicture(disabledIndex, size), QIcon::Disabled);
-    }
+    icon.addPixmap(toolPicture(pictureIndex), QIcon::Normal);
+    icon.addPixmap(toolPicture(disabledIndex), QIcon::Disabled);
     return icon;
 }
 
