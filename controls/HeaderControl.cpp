@@ -5,7 +5,8 @@
 namespace controls {
 
 HeaderControl::HeaderControl(QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent), model_(new QStandardItemModel(this)) {
+    : QHeaderView(Qt::Horizontal, parent), model_(new QStandardItemModel(this)),
+      sections_(new HeaderSections(this)) {
     setModel(model_);
     setSectionsClickable(false);
     setHighlightSections(false);
@@ -33,6 +34,22 @@ void HeaderControl::setSections(const std::vector<Section>& sections) {
         model_->setHeaderData(i, Qt::Horizontal, s.text);
         resizeSection(i, s.width);
     }
+    sections_->sync();
+}
+
+void HeaderControl::appendSection(const Section& section) {
+    const int index = sectionCount();
+    {
+        const QSignalBlocker block(this);
+        model_->setColumnCount(index + 1);
+        model_->setHeaderData(index, Qt::Horizontal, section.text);
+        resizeSection(index, section.width);
+    }
+    sections_->sync();
+}
+
+void HeaderControl::setSectionText(int index, const QString& text) {
+    model_->setHeaderData(index, Qt::Horizontal, text);
 }
 
 std::vector<int> HeaderControl::sectionWidths() const {
