@@ -139,7 +139,7 @@ std::vector<std::string> fromCommaText(std::string_view text) {
 std::optional<double> readNumber(std::string_view text) {
     const QString t = platform::toQString(text).trimmed();
     bool ok = false;
-    double value = QLocale::system().toDouble(t, &ok);
+    double value = QLocale().toDouble(t, &ok);
     if (!ok)
         value = QLocale::c().toDouble(t, &ok);
     if (!ok || !std::isfinite(value))
@@ -175,7 +175,7 @@ std::string formatFloat(double value) {
         exp.erase(0, std::min(exp.find_first_not_of('0'), exp.size() - 1));
         text = mant + "E" + (minus ? "-" : "") + exp;
     }
-    const std::string separator = platform::fromQString(QLocale::system().decimalPoint());
+    const std::string separator = platform::fromQString(QLocale().decimalPoint());
     const std::size_t dot = text.find('.');
     if (dot != std::string::npos && !separator.empty())
         text.replace(dot, 1, separator);
@@ -188,7 +188,7 @@ std::string formatDateTime(double days) {
     if (!std::isfinite(ms) || std::fabs(ms) > 1e15)
         return formatFloat(days);
     const QDateTime when = base.addMSecs(static_cast<qint64>(ms));
-    const QLocale locale = QLocale::system();
+    const QLocale locale = QLocale();
     QString time = locale.timeFormat(QLocale::LongFormat);
     time.remove(QLatin1String(" t")).remove(QLatin1Char('t'));
     return platform::fromQString(locale.toString(when.date(), QLocale::ShortFormat) +

@@ -352,7 +352,8 @@ QObject* itemAt(QObject* collection, int index) {
 
 QObject* addItem(QObject* collection) {
     QObject* item = nullptr;
-    QMetaObject::invokeMethod(collection, "add", Qt::DirectConnection, Q_RETURN_ARG(QObject*, item));
+    QMetaObject::invokeMethod(collection, "add", Qt::DirectConnection,
+                              Q_RETURN_ARG(QObject*, item));
     return item;
 }
 
@@ -405,8 +406,7 @@ bool isCollection(const QObject* object) {
 }
 
 bool hasHiddenProperty(const QObject* object, const QByteArray& name) {
-    return object &&
-           object->metaObject()->indexOfClassInfo(("Hidden:" + name).constData()) >= 0;
+    return object && object->metaObject()->indexOfClassInfo(("Hidden:" + name).constData()) >= 0;
 }
 
 std::string encodeCollection(QObject* collection) {

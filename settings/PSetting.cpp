@@ -1,8 +1,8 @@
 #include "settings/PSetting.h"
 
 #include "platform/TextCodec.h"
-#include "settings/PBinary.h"
 #include "settings/FlagGuard.h"
+#include "settings/PBinary.h"
 #include "settings/PCollection.h"
 
 #include <QRandomGenerator>
@@ -379,7 +379,8 @@ void TPSetting::writeValue(TPRegistry& registry) const {
         putText(plain, "TPSOK");
         plain += record;
         const auto salt = static_cast<unsigned char>(QRandomGenerator::global()->bounded(256));
-        registry.WriteBinaryData(name, static_cast<char>(salt) + scramble(plain, UniqueName(), salt));
+        registry.WriteBinaryData(name,
+                                 static_cast<char>(salt) + scramble(plain, UniqueName(), salt));
         return;
     }
     switch (value_.kind) {
@@ -479,8 +480,8 @@ void TPSetting::readValue(TPRegistry& registry) {
     const std::uint32_t type = registry.GetDataType(name);
     try {
         if (Encrypted) {
-            const std::string data = type == platform::RegBinary ? registry.ReadBinaryData(name)
-                                                                 : std::string();
+            const std::string data =
+                type == platform::RegBinary ? registry.ReadBinaryData(name) : std::string();
             if (data.empty())
                 return;
             const std::string plain =

@@ -45,9 +45,9 @@ struct TDateTime {
 // object that persists the value.
 struct TPValue {
     TPValueKind kind = pvkNone;
-    std::string text;       // pvkString, pvkVariant, pvkStrings (comma text)
+    std::string text; // pvkString, pvkVariant, pvkStrings (comma text)
     std::int32_t integer = 0;
-    double number = 0;      // pvkFloat, pvkDateTime
+    double number = 0; // pvkFloat, pvkDateTime
     bool boolean = false;
     QPointer<QObject> object;
     QByteArray hiddenName;
