@@ -392,7 +392,7 @@ std::string writeRegEdit4(const RegTree& tree, std::string_view rootName) {
     std::string out = "REGEDIT4\r\n\r\n";
     const RegTree::Key* root = tree.key(std::string());
     if (root && !root->values.empty()) {
-        out += "[" + std::string(rootName) + "]\r\n";
+        out.append("[").append(rootName).append("]\r\n");
         for (const auto& [name, value] : root->values)
             appendValue(out, name, value);
         out += "\r\n";
@@ -400,7 +400,7 @@ std::string writeRegEdit4(const RegTree& tree, std::string_view rootName) {
     for (const auto& [folded, key] : tree.keys()) {
         if (folded.empty())
             continue;
-        out += "[" + std::string(rootName) + "\\" + key.path + "]\r\n";
+        out.append("[").append(rootName).append("\\").append(key.path).append("]\r\n");
         for (const auto& [name, value] : key.values)
             appendValue(out, name, value);
         out += "\r\n";

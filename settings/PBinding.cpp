@@ -140,8 +140,11 @@ TPValue TPSetting::readProperty() const {
     case PropKind::Set: {
         v.kind = pvkString;
         for (const auto& [name, bit] : setMembers(t.property.enumerator()))
-            if (q.toInt() & bit)
-                v.text += (v.text.empty() ? "" : ",") + name.toStdString();
+            if (q.toInt() & bit) {
+                if (!v.text.empty())
+                    v.text.push_back(',');
+                v.text.append(name.constData(), static_cast<std::size_t>(name.size()));
+            }
         break;
     }
     case PropKind::Strings: {
