@@ -21,10 +21,18 @@ struct TPSetting::Target {
 
 namespace {
 
+// Names in stored settings match components and properties without regard to letter
+// case ("Checked" finds a QAction's "checked"); an exact match is preferred.
 QObject* findComponent(QObject* window, const QByteArray& name) {
     if (name.isEmpty())
         return nullptr;
-    return window->findChild<QObject*>(QString::fromLatin1(name));
+    const QString wanted = QString::fromLatin1(name);
+    if (QObject* exact = window->findChild<QObject*>(wanted))
+        return exact;
+    for (QObject* child : window->findChildren<QObject*>())
+        if (child->objectName().compare(wanted, Qt::CaseInsensitive) == 0)
+            return child;
+    return nullptr;
 }
 
 std::vector<QByteArray> splitPath(const std::string& path) {
@@ -59,13 +67,14 @@ TPSetting::Target TPSetting::resolve(bool forReading) const {
     if (!window || BoundProperty.empty())
         return target;
     std::vector<QByteArray> parts = splitPath(BoundProperty);
-    if (parts.size() > 1 && parts.front() == window->objectName().toLatin1())
+    if (parts.size() > 1 &&
+        parts.front().compare(window->objectName().toLatin1(), Qt::CaseInsensitive) == 0)
         parts.erase(parts.begin());
     QObject* current = window;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const QByteArray& part = parts[i];
         const bool last = i + 1 == parts.size();
-        const int index = current->metaObject()->indexOfProperty(part.constData());
+        const int index = pcollection::findProperty(current->metaObject(), part);
         if (index >= 0) {
             const QMetaProperty property = current->metaObject()->property(index);
             if (last) {

@@ -401,6 +401,16 @@ PropKind propertyKind(const QMetaProperty& p) {
     }
 }
 
+int findProperty(const QMetaObject* meta, const QByteArray& name) {
+    const int exact = meta->indexOfProperty(name.constData());
+    if (exact >= 0)
+        return exact;
+    for (int i = 0; i < meta->propertyCount(); ++i)
+        if (name.compare(meta->property(i).name(), Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
 bool isCollection(const QObject* object) {
     return object && object->metaObject()->indexOfClassInfo("PersistentCollection") >= 0;
 }
@@ -445,7 +455,7 @@ void decodeCollection(QObject* collection, std::string_view data) {
                 return;
             while (r.peek() != vaNull) {
                 const QByteArray name = readName(r);
-                const int index = item->metaObject()->indexOfProperty(name.constData());
+                const int index = findProperty(item->metaObject(), name);
                 if (index < 0)
                     return;
                 readValueInto(r, item, item->metaObject()->property(index));

@@ -38,6 +38,9 @@ enum class PropKind {
     Other
 };
 PropKind propertyKind(const QMetaProperty& property);
+// The index of the property of that name, letter case ignored when no name matches
+// exactly; -1 when there is none.
+int findProperty(const QMetaObject* meta, const QByteArray& name);
 
 bool isCollection(const QObject* object);
 bool hasHiddenProperty(const QObject* object, const QByteArray& name);

@@ -16,6 +16,7 @@ namespace {
 class Probe : public QObject {
     Q_OBJECT
     Q_CLASSINFO("Hidden:Blob", "raw")
+    Q_CLASSINFO("Hidden:Pair", "typed")
     Q_PROPERTY(int Count MEMBER count)
     Q_PROPERTY(TMode Mode MEMBER mode)
     Q_PROPERTY(bool Flag MEMBER flag)
@@ -37,6 +38,8 @@ public:
     void setOptions(TOptions o) { options = o; }
     Q_INVOKABLE QByteArray writeBlob() { return blob; }
     Q_INVOKABLE void readBlob(const QByteArray& data) { blob = data; }
+    Q_INVOKABLE QVariantList writePair() { return pair; }
+    Q_INVOKABLE void readPair(const QVariantList& values) { pair = values; }
 
     int count = 0;
     TMode mode = mdOne;
@@ -49,6 +52,7 @@ public:
     QVariant extra;
     QDateTime when;
     QByteArray blob;
+    QVariantList pair;
 };
 
 const std::string kKey = "Software\\Co\\App\\frmMain";
@@ -283,6 +287,18 @@ TEST_F(BoundPropertyTest, hiddenPropertiesUseTheirOwnWriterAndReader) {
               RegValue::binary(bytes({8, 0, 0, 0}) + std::string("\x01\x00\xFFraw", 6)));
     restore("prb.Blob", "prb", "Blob", RegValue::binary(bytes({8, 0, 0, 0, 'n', 'e', 'w'})));
     EXPECT_EQ(probe_->blob, "new");
+
+    // A typed writer's values go in the item encoding.
+    probe_->pair = {300, QString("x"), true};
+    bound("prb.Pair").SaveValue(registry_, kKey, true);
+    EXPECT_EQ(stored(kKey + "\\prb", "Pair"),
+              RegValue::binary(bytes({8, 0, 0, 0, 3, 0x2C, 1, 6, 1, 'x', 9})));
+    probe_->pair.clear();
+    bound("prb.Pair").RestoreValue(registry_, kKey);
+    ASSERT_EQ(probe_->pair.size(), 3);
+    EXPECT_EQ(probe_->pair[0].toInt(), 300);
+    EXPECT_EQ(probe_->pair[1].toString(), "x");
+    EXPECT_EQ(probe_->pair[2].toBool(), true);
 }
 
 TEST_F(BoundPropertyTest, saveAllOffDeletesOnlyUnchangedValuesAndOnlyEmptyKeys) {
