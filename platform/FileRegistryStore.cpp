@@ -149,26 +149,41 @@ FileRegistryStore::Stamp FileRegistryStore::stampOf() const {
 
 RegTree FileRegistryStore::readDisk() {
     std::string content;
-    if (!readFile(userFile(), content))
+    if (!readFile(userFile(), content)) {
+        // A file that exists but cannot be read is moved aside, so that the next write
+        // does not replace what could not be read.
+        struct stat st {};
+        if (::stat(userFile().c_str(), &st) == 0) {
+            const std::string aside = asideName();
+            if (::rename(userFile().c_str(), aside.c_str()) == 0)
+                setAside_.push_back(aside);
+        }
         return {};
+    }
     RegParseResult parsed = parseRegEdit4(content, kUserRoot);
     if (parsed.damaged)
         keepAside(content);
     return std::move(parsed.tree);
 }
 
-void FileRegistryStore::keepAside(const std::string& content) {
-    if (content == lastDamaged_)
-        return;
-    lastDamaged_ = content;
+std::string FileRegistryStore::asideName() const {
     char when[32];
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     ::localtime_r(&now, &local);
     std::strftime(when, sizeof when, "%Y%m%d-%H%M%S", &local);
     std::string name = userFile() + ".damaged-" + when;
-    for (int n = 2; std::filesystem::exists(name); ++n)
+    std::error_code ignored;
+    for (int n = 2; std::filesystem::exists(name, ignored); ++n)
         name = userFile() + ".damaged-" + when + "-" + std::to_string(n);
+    return name;
+}
+
+void FileRegistryStore::keepAside(const std::string& content) {
+    if (content == lastDamaged_)
+        return;
+    lastDamaged_ = content;
+    const std::string name = asideName();
     if (writeAtomically(name, content))
         setAside_.push_back(name);
 }

@@ -53,6 +53,7 @@ private:
     bool write();
     RegTree readDisk();
     void keepAside(const std::string& content);
+    std::string asideName() const;
     std::string lockFile() const { return folder_ + "/HKEY_CURRENT_USER.lock"; }
 
     std::string folder_;

@@ -234,3 +234,14 @@ TEST_F(RegistryFileTest, deleteKeyTakesItsSubkeysOnly) {
     EXPECT_EQ(again.openKey(RootKey::CurrentUser, "A", false)->subkeyNames(),
               std::vector<std::string>{"BB"});
 }
+
+TEST_F(RegistryFileTest, unreadableFileIsMovedAsideNotOverwritten) {
+    // A folder where the file should be cannot be read, even by root.
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(user() + "/inside")));
+    FileRegistryStore s = store();
+    ASSERT_EQ(s.setAside().size(), 1u);
+    EXPECT_TRUE(QDir(QString::fromStdString(s.setAside()[0] + "/inside")).exists());
+    s.openKey(RootKey::CurrentUser, "A", true)->setValue("x", RegValue::dword(3));
+    FileRegistryStore again = store();
+    EXPECT_EQ(read(again, "A", "x"), RegValue::dword(3));
+}
