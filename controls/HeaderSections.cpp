@@ -26,7 +26,9 @@ int HeaderSection::width() const {
 }
 
 void HeaderSection::setWidth(int width) {
-    header_->resizeSection(index(), std::max(0, width));
+    // Kept within the section's limits, so a damaged stored width cannot blow it up.
+    const int low = std::max(0, minWidth_);
+    header_->resizeSection(index(), std::clamp(width, low, std::max(low, maxWidth_)));
 }
 
 HeaderSections::HeaderSections(HeaderControl* header) : QObject(header), header_(header) {}

@@ -154,6 +154,19 @@ TEST_F(BoundPropertyTest, sectionsInEveryTextEncodingAndWithItemIndexes) {
     EXPECT_EQ(header_->sectionsCollection()->item(3)->property("Alignment").toInt(), 2);
 }
 
+TEST_F(BoundPropertyTest, sectionTextsPickTheShorterEncodingAndWidthsStayInRange) {
+    header_->setSections({{QString::fromUtf8("K\xC3\xA4se"), 50},
+                          {QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC"), 50}});
+    header_->sectionsCollection()->item(0)->setProperty("Width", 20000);
+    header_->sectionsCollection()->item(1)->setProperty("Width", -5);
+    EXPECT_EQ(pcollection::encodeCollection(header_->sectionsCollection()),
+              bytes({0x0E, 1, 10}) + "ImageIndex" + bytes({2, 0xFF, 4}) + "Text" +
+                  bytes({0x14, 5, 0, 0, 0, 'K', 0xC3, 0xA4, 's', 'e', 5}) + "Width" +
+                  bytes({3, 0x10, 0x27, 0, 1, 10}) + "ImageIndex" + bytes({2, 0xFF, 4}) + "Text" +
+                  bytes({0x12, 2, 0, 0, 0, 0xE5, 0x65, 0x2C, 0x67, 5}) + "Width" +
+                  bytes({2, 0, 0, 0}));
+}
+
 TEST_F(BoundPropertyTest, emptyOrBrokenSectionValuesKeepWhatTheyCannotReplace) {
     restore("hdrDairy.Sections", "hdrDairy", "Sections",
             RegValue::binary(bytes({9, 0, 0, 0, 0x0E, 0})));
