@@ -14,8 +14,9 @@ namespace platform {
 //
 // Two running copies may share the files: every write takes an exclusive lock, reads
 // the file anew, applies only this copy's own changes and replaces the file in one
-// atomic rename. A file that cannot be read whole is copied aside and the program
-// goes on with what could be read; the next write leaves a good file.
+// atomic rename. A damaged file is copied aside and the program goes on with what
+// could be read; one that cannot be read at all is moved aside. The next write leaves
+// a good file.
 class FileRegistryStore : public RegistryStore {
 public:
     FileRegistryStore(std::string userFolder, std::string machineFile);
