@@ -176,3 +176,25 @@ TEST_F(SettingFormatTest, aFailedWriteNamesTheValue) {
         EXPECT_STREQ(e.what(), "Failed to set data for 'gPath'");
     }
 }
+
+TEST_F(SettingFormatTest, registryKeysOpenRelativeOrFromTheRoot) {
+    ASSERT_TRUE(registry_.OpenKey("Software\\Co", true));
+    ASSERT_TRUE(registry_.OpenKey("Sub", true));
+    EXPECT_EQ(registry_.CurrentPath(), "Software\\Co\\Sub");
+    registry_.WriteString("s", "abc");
+    registry_.WriteInteger("i", 7);
+    EXPECT_EQ(registry_.GetDataType("s"), platform::RegSz);
+    EXPECT_EQ(registry_.GetDataSize("s"), 4); // the terminating NUL counts, as in the registry
+    EXPECT_EQ(registry_.GetDataSize("none"), -1);
+    EXPECT_THROW(registry_.ReadInteger("s"), ERegistryException);
+    EXPECT_EQ(registry_.ReadInteger("i"), 7);
+
+    ASSERT_TRUE(registry_.OpenKey("\\Software", false));
+    EXPECT_EQ(registry_.CurrentPath(), "Software");
+    EXPECT_EQ(registry_.GetKeyNames(), std::vector<std::string>{"Co"});
+    EXPECT_FALSE(registry_.OpenKey("\\Software\\Missing", false));
+    EXPECT_EQ(registry_.CurrentPath(), "Software"); // a failed open keeps the key
+    EXPECT_TRUE(registry_.DeleteKey("\\Software\\Co"));
+    registry_.CloseKey();
+    EXPECT_FALSE(keyExists("Software\\Co\\Sub"));
+}
