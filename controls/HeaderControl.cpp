@@ -26,13 +26,26 @@ public:
         texts_ = texts;
         endResetModel();
     }
+    void appendText(const QString& text) {
+        const int column = static_cast<int>(texts_.size());
+        beginInsertColumns(QModelIndex(), column, column);
+        texts_ << text;
+        endInsertColumns();
+    }
+    void setText(int section, const QString& text) {
+        if (section < 0 || section >= texts_.size())
+            return;
+        texts_[section] = text;
+        emit headerDataChanged(Qt::Horizontal, section, section);
+    }
 
 private:
     QStringList texts_;
 };
 
 HeaderControl::HeaderControl(QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent), model_(new SectionModel(this)) {
+    : QHeaderView(Qt::Horizontal, parent), model_(new SectionModel(this)),
+      sections_(new HeaderSections(this)) {
     setModel(model_);
     setSectionsClickable(false);
     setHighlightSections(false);
@@ -61,6 +74,21 @@ void HeaderControl::setSections(const std::vector<Section>& sections) {
     model_->setTexts(texts);
     for (int i = 0; i < static_cast<int>(sections.size()); ++i)
         resizeSection(i, sections[static_cast<std::size_t>(i)].width);
+    sections_->sync();
+}
+
+void HeaderControl::appendSection(const Section& section) {
+    const int index = sectionCount();
+    {
+        const QSignalBlocker block(this);
+        model_->appendText(section.text);
+        resizeSection(index, section.width);
+    }
+    sections_->sync();
+}
+
+void HeaderControl::setSectionText(int index, const QString& text) {
+    model_->setText(index, text);
 }
 
 std::vector<int> HeaderControl::sectionWidths() const {

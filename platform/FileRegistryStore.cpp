@@ -1,0 +1,301 @@
+#include "platform/FileRegistryStore.h"
+
+#include <cerrno>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+constexpr std::string_view kUserRoot = "HKEY_CURRENT_USER";
+constexpr std::string_view kMachineRoot = "HKEY_LOCAL_MACHINE";
+
+// An exclusive lock between running copies, held for its lifetime.
+class FileLock {
+public:
+    explicit FileLock(const std::string& path)
+        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        if (fd_ >= 0)
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~FileLock() {
+        if (fd_ >= 0) {
+            ::flock(fd_, LOCK_UN);
+            ::close(fd_);
+        }
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    int fd_;
+};
+
+bool readFile(const std::string& path, std::string& out) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    out.clear();
+    char buffer[65536];
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0) {
+            out.append(buffer, static_cast<std::size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n == 0;
+        break;
+    }
+    ::close(fd);
+    return ok;
+}
+
+bool writeAll(int fd, const std::string& content) {
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Temporary file in the same folder, flushed to disk, then renamed over the old one:
+// a reader sees the old file or the new one, never half of one.
+bool writeAtomically(const std::string& path, const std::string& content) {
+    const std::string temp = path + ".tmp-" + std::to_string(::getpid());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    const bool written = writeAll(fd, content) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class FileRegistryKey : public RegistryKey {
+public:
+    FileRegistryKey(FileRegistryStore& store, RootKey root, std::string path)
+        : store_(store), root_(root), path_(std::move(path)) {}
+
+    bool writable() const override { return root_ == RootKey::CurrentUser; }
+
+    std::optional<RegValue> value(const std::string& name) const override {
+        const RegTree::Key* key = store_.tree(root_).key(path_);
+        if (!key)
+            return std::nullopt;
+        const std::string folded = RegTree::fold(name);
+        for (const auto& [n, v] : key->values)
+            if (RegTree::fold(n) == folded)
+                return v;
+        return std::nullopt;
+    }
+    bool setValue(const std::string& name, const RegValue& value) override {
+        return writable() && store_.setValue(path_, name, value);
+    }
+    bool deleteValue(const std::string& name) override {
+        return writable() && store_.deleteValue(path_, name);
+    }
+    std::vector<std::string> valueNames() const override {
+        std::vector<std::string> names;
+        if (const RegTree::Key* key = store_.tree(root_).key(path_))
+            for (const auto& v : key->values)
+                names.push_back(v.first);
+        return names;
+    }
+    std::vector<std::string> subkeyNames() const override {
+        return store_.tree(root_).subkeyNames(path_);
+    }
+
+private:
+    FileRegistryStore& store_;
+    RootKey root_;
+    std::string path_;
+};
+
+FileRegistryStore::FileRegistryStore(std::string userFolder, std::string machineFile)
+    : folder_(std::move(userFolder)), machineFile_(std::move(machineFile)) {
+    std::string content;
+    if (!machineFile_.empty() && readFile(machineFile_, content))
+        machine_ = parseRegEdit4(content, kMachineRoot).tree;
+    refresh();
+}
+
+FileRegistryStore::Stamp FileRegistryStore::stampOf() const {
+    struct stat st {};
+    if (::stat(userFile().c_str(), &st) != 0)
+        return {};
+    return {static_cast<long long>(st.st_size),
+            static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec,
+            static_cast<long long>(st.st_ino)};
+}
+
+RegTree FileRegistryStore::readDisk() {
+    std::string content;
+    if (!readFile(userFile(), content)) {
+        // A file that exists but cannot be read is moved aside, so that the next write
+        // does not replace what could not be read.
+        struct stat st {};
+        if (::stat(userFile().c_str(), &st) == 0) {
+            const std::string aside = asideName();
+            if (::rename(userFile().c_str(), aside.c_str()) == 0)
+                setAside_.push_back(aside);
+        }
+        return {};
+    }
+    RegParseResult parsed = parseRegEdit4(content, kUserRoot);
+    if (parsed.damaged)
+        keepAside(content);
+    return std::move(parsed.tree);
+}
+
+std::string FileRegistryStore::asideName() const {
+    char when[32];
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    std::strftime(when, sizeof when, "%Y%m%d-%H%M%S", &local);
+    std::string name = userFile() + ".damaged-" + when;
+    std::error_code ignored;
+    for (int n = 2; std::filesystem::exists(name, ignored); ++n)
+        name = userFile() + ".damaged-" + when + "-" + std::to_string(n);
+    return name;
+}
+
+void FileRegistryStore::keepAside(const std::string& content) {
+    if (content == lastDamaged_)
+        return;
+    lastDamaged_ = content;
+    const std::string name = asideName();
+    if (writeAtomically(name, content))
+        setAside_.push_back(name);
+}
+
+void FileRegistryStore::replay(RegTree& tree, const Change& change) {
+    switch (change.kind) {
+    case Change::CreateKey:
+        tree.createKey(change.path);
+        break;
+    case Change::SetValue:
+        // This copy's value wins even when the other copy deleted the key meanwhile.
+        tree.createKey(change.path);
+        tree.setValue(change.path, change.name, change.value);
+        break;
+    case Change::DeleteValue:
+        tree.deleteValue(change.path, change.name);
+        break;
+    case Change::DeleteKey:
+        tree.deleteKey(change.path);
+        break;
+    }
+}
+
+void FileRegistryStore::refresh() {
+    const Stamp now = stampOf();
+    if (loaded_ && now == stamp_)
+        return;
+    std::error_code ignored;
+    std::filesystem::create_directories(folder_, ignored);
+    const FileLock lock(lockFile());
+    RegTree disk = readDisk();
+    stamp_ = stampOf();
+    for (const Change& c : pending_)
+        replay(disk, c);
+    user_ = std::move(disk);
+    loaded_ = true;
+}
+
+bool FileRegistryStore::write() {
+    if (pending_.empty())
+        return true;
+    std::error_code ignored;
+    std::filesystem::create_directories(folder_, ignored);
+    const FileLock lock(lockFile());
+    RegTree disk = readDisk();
+    for (const Change& c : pending_)
+        replay(disk, c);
+    lastWriteOk_ = writeAtomically(userFile(), writeRegEdit4(disk, kUserRoot));
+    if (!lastWriteOk_)
+        return false;
+    user_ = std::move(disk);
+    pending_.clear();
+    stamp_ = stampOf();
+    return true;
+}
+
+void FileRegistryStore::record(Change change) {
+    replay(user_, change);
+    pending_.push_back(std::move(change));
+}
+
+std::unique_ptr<RegistryKey> FileRegistryStore::openKey(RootKey root, const std::string& path,
+                                                        bool create) {
+    if (!fitsRegEdit4(path) || path.find("\\\\") != std::string::npos || path.starts_with('\\') ||
+        path.ends_with('\\'))
+        return nullptr;
+    if (root == RootKey::LocalMachine)
+        return machine_.hasKey(path) ? std::make_unique<FileRegistryKey>(*this, root, path)
+                                     : nullptr;
+    refresh();
+    if (!user_.hasKey(path)) {
+        if (!create)
+            return nullptr;
+        record({Change::CreateKey, path, {}, {}});
+        if (batchDepth_ == 0 && !write())
+            return nullptr;
+    }
+    return std::make_unique<FileRegistryKey>(*this, root, path);
+}
+
+bool FileRegistryStore::deleteKey(RootKey root, const std::string& path) {
+    if (root == RootKey::LocalMachine || path.empty())
+        return false;
+    refresh();
+    if (!user_.hasKey(path))
+        return false;
+    record({Change::DeleteKey, path, {}, {}});
+    return batchDepth_ > 0 || write();
+}
+
+bool FileRegistryStore::setValue(const std::string& path, const std::string& name,
+                                 const RegValue& value) {
+    if (!fitsRegEdit4(name) || !user_.hasKey(path))
+        return false;
+    record({Change::SetValue, path, name, value});
+    return batchDepth_ > 0 || write();
+}
+
+bool FileRegistryStore::deleteValue(const std::string& path, const std::string& name) {
+    if (!user_.key(path) || !user_.deleteValue(path, name))
+        return false;
+    pending_.push_back({Change::DeleteValue, path, name, {}});
+    return batchDepth_ > 0 || write();
+}
+
+void FileRegistryStore::beginBatch() {
+    ++batchDepth_;
+}
+
+void FileRegistryStore::commitBatch() {
+    if (batchDepth_ > 0 && --batchDepth_ == 0)
+        write();
+}
+
+} // namespace platform

@@ -1,0 +1,411 @@
+#include "platform/RegTree.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace platform {
+
+std::string RegTree::fold(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+}
+
+bool RegTree::hasKey(const std::string& path) const {
+    return path.empty() || keys_.count(fold(path)) > 0;
+}
+
+const RegTree::Key* RegTree::key(const std::string& path) const {
+    const auto it = keys_.find(fold(path));
+    return it == keys_.end() ? nullptr : &it->second;
+}
+
+void RegTree::createKey(const std::string& path) {
+    std::size_t end = 0;
+    while (end != std::string::npos) {
+        end = path.find('\\', end + 1);
+        const std::string part = path.substr(0, end);
+        const std::string folded = fold(part);
+        if (!keys_.count(folded))
+            keys_.emplace(folded, Key{part, {}});
+    }
+}
+
+bool RegTree::deleteKey(const std::string& path) {
+    const std::string folded = fold(path);
+    if (folded.empty() || !keys_.count(folded))
+        return false;
+    const std::string below = folded + '\\';
+    for (auto it = keys_.begin(); it != keys_.end();) {
+        if (it->first == folded || it->first.starts_with(below))
+            it = keys_.erase(it);
+        else
+            ++it;
+    }
+    return true;
+}
+
+bool RegTree::setValue(const std::string& path, const std::string& name, const RegValue& value) {
+    if (!hasKey(path))
+        return false;
+    const std::string folded = fold(path);
+    auto [it, inserted] = keys_.try_emplace(folded, Key{path, {}});
+    auto& values = it->second.values;
+    const std::string foldedName = fold(name);
+    for (auto& [existing, v] : values)
+        if (fold(existing) == foldedName) {
+            v = value;
+            return true;
+        }
+    values.emplace_back(name, value);
+    return true;
+}
+
+bool RegTree::deleteValue(const std::string& path, const std::string& name) {
+    const auto it = keys_.find(fold(path));
+    if (it == keys_.end())
+        return false;
+    auto& values = it->second.values;
+    const std::string foldedName = fold(name);
+    const auto found = std::find_if(values.begin(), values.end(),
+                                    [&](const auto& v) { return fold(v.first) == foldedName; });
+    if (found == values.end())
+        return false;
+    values.erase(found);
+    return true;
+}
+
+std::vector<std::string> RegTree::subkeyNames(const std::string& path) const {
+    std::vector<std::string> names;
+    const std::string prefix = path.empty() ? std::string() : fold(path) + '\\';
+    for (const auto& [folded, k] : keys_) {
+        if (folded.empty() || !folded.starts_with(prefix) || folded.size() == prefix.size())
+            continue;
+        if (folded.find('\\', prefix.size()) == std::string::npos)
+            names.push_back(k.path.substr(prefix.size()));
+    }
+    return names;
+}
+
+bool fitsRegEdit4(std::string_view name) {
+    return name.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
+namespace {
+
+// ---- reading ----
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+// A quoted text with \\ and \" escapes; advances past the closing quote.
+bool readQuoted(std::string_view& s, std::string& out) {
+    if (s.empty() || s.front() != '"')
+        return false;
+    std::size_t i = 1;
+    out.clear();
+    while (i < s.size()) {
+        const char c = s[i];
+        if (c == '"') {
+            s.remove_prefix(i + 1);
+            return true;
+        }
+        if (c == '\\' && i + 1 < s.size() && (s[i + 1] == '\\' || s[i + 1] == '"')) {
+            out.push_back(s[i + 1]);
+            i += 2;
+            continue;
+        }
+        out.push_back(c);
+        ++i;
+    }
+    return false;
+}
+
+bool readHexBytes(std::string_view s, std::string& out) {
+    out.clear();
+    s = trim(s);
+    if (s.empty())
+        return true;
+    std::size_t i = 0;
+    while (true) {
+        while (i < s.size() && (s[i] == ' ' || s[i] == '\t'))
+            ++i;
+        if (i >= s.size())
+            return false; // a comma with nothing after it
+        const int hi = i < s.size() ? hexDigit(s[i]) : -1;
+        const int lo = i + 1 < s.size() ? hexDigit(s[i + 1]) : -1;
+        if (hi < 0 || lo < 0)
+            return false;
+        out.push_back(static_cast<char>(hi * 16 + lo));
+        i += 2;
+        while (i < s.size() && (s[i] == ' ' || s[i] == '\t'))
+            ++i;
+        if (i == s.size())
+            return true;
+        if (s[i] != ',')
+            return false;
+        ++i;
+    }
+}
+
+bool readHexNumber(std::string_view s, std::uint32_t& out, std::size_t maxDigits) {
+    if (s.empty() || s.size() > maxDigits)
+        return false;
+    out = 0;
+    for (char c : s) {
+        const int d = hexDigit(c);
+        if (d < 0)
+            return false;
+        out = out * 16 + static_cast<std::uint32_t>(d);
+    }
+    return true;
+}
+
+// The data after "=": a quoted text, dword:, hex: or hex(N):.
+bool readData(std::string_view s, RegValue& value) {
+    s = trim(s);
+    if (!s.empty() && s.front() == '"') {
+        std::string text;
+        if (!readQuoted(s, text) || !trim(s).empty())
+            return false;
+        value = RegValue::text(text);
+        return true;
+    }
+    if (s.starts_with("dword:")) {
+        std::uint32_t v = 0;
+        if (!readHexNumber(trim(s.substr(6)), v, 8))
+            return false;
+        value = RegValue::dword(v);
+        return true;
+    }
+    if (s.starts_with("hex:")) {
+        value.type = RegBinary;
+        return readHexBytes(s.substr(4), value.data);
+    }
+    if (s.starts_with("hex(")) {
+        const std::size_t close = s.find("):");
+        std::uint32_t type = 0;
+        if (close == std::string_view::npos || !readHexNumber(s.substr(4, close - 4), type, 8))
+            return false;
+        value.type = type;
+        return readHexBytes(s.substr(close + 2), value.data);
+    }
+    return false;
+}
+
+class Lines {
+public:
+    explicit Lines(std::string_view text) : text_(text) {}
+    bool next(std::string_view& line) {
+        if (pos_ >= text_.size())
+            return false;
+        std::size_t end = text_.find('\n', pos_);
+        if (end == std::string_view::npos)
+            end = text_.size();
+        line = text_.substr(pos_, end - pos_);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        pos_ = end + 1;
+        return true;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// ---- writing ----
+
+void appendHex(std::string& out, std::string_view prefix, std::string_view bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::size_t lineLength = prefix.size();
+    out += prefix;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out.push_back(digits[b >> 4]);
+        out.push_back(digits[b & 15]);
+        lineLength += 2;
+        if (i + 1 < bytes.size()) {
+            out.push_back(',');
+            ++lineLength;
+            if (lineLength > 76) {
+                out += "\\\r\n  ";
+                lineLength = 2;
+            }
+        }
+    }
+    out += "\r\n";
+}
+
+void appendQuoted(std::string& out, std::string_view text) {
+    out.push_back('"');
+    for (char c : text) {
+        if (c == '\\' || c == '"')
+            out.push_back('\\');
+        out.push_back(c);
+    }
+    out.push_back('"');
+}
+
+// A text the quoted form holds exactly: one terminating NUL and no control bytes.
+bool quotable(const RegValue& value) {
+    const std::string& d = value.data;
+    if (d.empty() || d.back() != '\0')
+        return false;
+    return std::none_of(d.begin(), d.end() - 1,
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+void appendValue(std::string& out, const std::string& name, const RegValue& value) {
+    std::string prefix;
+    if (name.empty())
+        prefix = "@";
+    else
+        appendQuoted(prefix, name);
+    prefix += '=';
+    if (value.type == RegSz && quotable(value)) {
+        out += prefix;
+        appendQuoted(out, std::string_view(value.data).substr(0, value.data.size() - 1));
+        out += "\r\n";
+        return;
+    }
+    if (value.type == RegDword && value.data.size() == 4) {
+        std::uint32_t v = 0;
+        for (int i = 3; i >= 0; --i)
+            v = (v << 8) | static_cast<unsigned char>(value.data[static_cast<std::size_t>(i)]);
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "dword:%08x", v);
+        out += prefix + buffer + "\r\n";
+        return;
+    }
+    if (value.type == RegBinary) {
+        appendHex(out, prefix + "hex:", value.data);
+        return;
+    }
+    char type[24];
+    std::snprintf(type, sizeof type, "hex(%x):", value.type);
+    appendHex(out, prefix + type, value.data);
+}
+
+} // namespace
+
+RegParseResult parseRegEdit4(std::string_view text, std::string_view rootName) {
+    RegParseResult result;
+    Lines lines(text);
+    std::string_view line;
+    bool inKey = false;
+    bool skippingKey = false;
+    std::string currentPath;
+    bool first = true;
+    while (lines.next(line)) {
+        if (first && line.starts_with("\xEF\xBB\xBF"))
+            line.remove_prefix(3);
+        std::string_view t = trim(line);
+        // Long hex values go on over lines that end with a backslash.
+        std::string joined;
+        if (!t.empty() && t.front() != '[' && t.back() == '\\') {
+            joined.assign(t.substr(0, t.size() - 1));
+            std::string_view more;
+            while (lines.next(more)) {
+                const std::string_view m = trim(more);
+                if (!m.empty() && m.back() == '\\') {
+                    joined += m.substr(0, m.size() - 1);
+                    continue;
+                }
+                joined += m;
+                break;
+            }
+            t = joined;
+        }
+        if (first && !t.empty()) {
+            first = false;
+            if (t == "REGEDIT4")
+                continue;
+        }
+        if (t.empty() || t.front() == ';')
+            continue;
+        if (t.front() == '[') {
+            const std::size_t close = t.rfind(']');
+            std::string_view name =
+                close == std::string_view::npos ? std::string_view() : t.substr(1, close - 1);
+            const bool deletion = name.starts_with('-');
+            const bool ours =
+                RegTree::fold(name.substr(0, rootName.size())) == RegTree::fold(rootName) &&
+                (name.size() == rootName.size() || name[rootName.size()] == '\\');
+            if (close == std::string_view::npos || deletion || !ours) {
+                result.damaged = result.damaged || !deletion;
+                inKey = false;
+                skippingKey = true;
+                continue;
+            }
+            currentPath =
+                std::string(name.size() > rootName.size() ? name.substr(rootName.size() + 1)
+                                                          : std::string_view());
+            if (!currentPath.empty())
+                result.tree.createKey(currentPath);
+            inKey = true;
+            skippingKey = false;
+            continue;
+        }
+        if (skippingKey)
+            continue;
+        std::string name;
+        std::string_view rest = t;
+        bool ok = inKey;
+        if (ok && rest.front() == '@')
+            rest.remove_prefix(1);
+        else
+            ok = ok && readQuoted(rest, name);
+        rest = trim(rest);
+        ok = ok && !rest.empty() && rest.front() == '=';
+        RegValue value;
+        if (ok && trim(rest.substr(1)) == "-") {
+            result.tree.deleteValue(currentPath, name);
+            continue;
+        }
+        if (ok && readData(rest.substr(1), value))
+            result.tree.setValue(currentPath, name, value);
+        else
+            result.damaged = true;
+    }
+    return result;
+}
+
+std::string writeRegEdit4(const RegTree& tree, std::string_view rootName) {
+    std::string out = "REGEDIT4\r\n\r\n";
+    const RegTree::Key* root = tree.key(std::string());
+    if (root && !root->values.empty()) {
+        out.append("[").append(rootName).append("]\r\n");
+        for (const auto& [name, value] : root->values)
+            appendValue(out, name, value);
+        out += "\r\n";
+    }
+    for (const auto& [folded, key] : tree.keys()) {
+        if (folded.empty())
+            continue;
+        out.append("[").append(rootName).append("\\").append(key.path).append("]\r\n");
+        for (const auto& [name, value] : key.values)
+            appendValue(out, name, value);
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace platform
