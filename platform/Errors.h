@@ -13,3 +13,13 @@ public:
 };
 
 } // namespace platform
+
+namespace platform {
+
+// A file that could not be created, opened, read or written; the message names the file.
+class EFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/FileRegistryStore.h"
 
+#include "platform/ReplaceFile.h"
+
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
@@ -59,33 +61,9 @@ bool readFile(const std::string& path, std::string& out) {
     return ok;
 }
 
-bool writeAll(int fd, const std::string& content) {
-    std::size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Temporary file in the same folder, flushed to disk, then renamed over the old one:
-// a reader sees the old file or the new one, never half of one.
+// Owner-only, and replaced whole: a reader sees the old file or the new one.
 bool writeAtomically(const std::string& path, const std::string& content) {
-    const std::string temp = path + ".tmp-" + std::to_string(::getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    const bool written = writeAll(fd, content) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
+    return tryReplaceFile(path, content, 0600).empty();
 }
 
 } // namespace
