@@ -74,6 +74,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
         BtnSave->setEnabled(modified);
     });
 
+    wireEditCommands();
+
     // Designed placement; the settings store restores the last one.
     move(217, 145);
     resize(709, 567);
@@ -338,12 +340,17 @@ void TfrmMain::hideEvent(QHideEvent* event) {
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            const int category = activeCategory();
-            if (category >= 0) {
-                page(category).addButton->click();
-                return true;
-            }
+        const int category = activeCategory();
+        if (category >= 0 && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            page(category).addButton->click();
+            return true;
+        }
+        // The Delete key is the pop-up menu's shortcut only inside a category list.
+        if (category >= 0 && key == Qt::Key_Delete && watched == page(category).list) {
+            mnuPFoodPopup();
+            if (mnuPFoodDelete->isEnabled())
+                mnuPFoodDelete->trigger();
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -67,12 +67,42 @@ public:
     void Exit1Click();
     void MainMenuToolsBalloonsClick();
 
+    // Editing commands: one add command bound to the ten pages, the item and category
+    // dialogs, delete, the tick commands and the pop-up menu's rule.
+    void addItemClick(int category);
+    void btnAddDairyClick() { addItemClick(0); }
+    void btnAddMeatClick() { addItemClick(1); }
+    void btnAddVeggiesClick() { addItemClick(2); }
+    void btnAddFruitsClick() { addItemClick(3); }
+    void btnAddGrainsClick() { addItemClick(4); }
+    void btnAddCansClick() { addItemClick(5); }
+    void btnAddDrinksClick() { addItemClick(6); }
+    void btnAddFreezerClick() { addItemClick(7); }
+    void btnAddBabyClick() { addItemClick(8); }
+    void tnAddMiscClick() { addItemClick(9); }
+    void checkListBoxDoubleClick();
+    void mnuPFoodRenameClick();
+    void mnuPFoodDeleteClick();
+    void mnuPFoodCheckAllForCategoryClick();
+    void mnuPFoodUncheckAllForCategoryClick();
+    void mnuPFoodCheckAllForListClick();
+    void mnuPFoodUncheckAllForListClick();
+    void mnuPFoodRenameCategoryClick();
+    void mnuPFoodPopup();
+    QMenu* popupMenu() const { return mnuPFood; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void wireEditCommands();
+    void buildPopupMenu();
+    // Refuses, with a message, an item name that would not survive saving and opening.
+    bool acceptItemName(const QString& name);
+    void setCategoryTicks(int category, bool ticked);
+
     void buildMenus();
     void buildToolBar();
     void buildPages();
@@ -108,4 +138,14 @@ private:
     controls::NotesMemo* mmoNotes = nullptr;
     QLabel* spFile = nullptr;
     controls::BalloonHints* BalloonHints_ = nullptr;
+
+    // The pop-up menu of the page area.
+    QMenu* mnuPFood = nullptr;
+    QAction* mnuPFoodCheckAllForCategory = nullptr;
+    QAction* mnuPFoodUncheckAllForCategory = nullptr;
+    QAction* mnuPFoodCheckAllForList = nullptr;
+    QAction* mnuPFoodUncheckAllForList = nullptr;
+    QAction* mnuPFoodRename = nullptr;
+    QAction* mnuPFoodRenameCategory = nullptr;
+    QAction* mnuPFoodDelete = nullptr;
 };
