@@ -108,4 +108,11 @@ private:
     controls::NotesMemo* mmoNotes = nullptr;
     QLabel* spFile = nullptr;
     controls::BalloonHints* BalloonHints_ = nullptr;
+
+    // E-mail (MainMail.cpp): the command and the mail component "mapiSendMessage".
+public:
+    void MainMenuToolsSendEmailClick();
+
+private:
+    void wireMailCommands();
 };
