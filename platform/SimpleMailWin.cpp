@@ -1,7 +1,8 @@
 #include "platform/SimpleMail.h"
 
-#include <VersionHelpers.h>
 #include <windows.h>
+
+#include <VersionHelpers.h>
 
 namespace platform {
 

@@ -265,12 +265,12 @@ ULong XdgEmailService::sendMail(const MapiMessage* message, ULong flags) {
     if (!body.empty())
         arguments.insert(arguments.end(), {"--body", body});
 
-    const std::string folder = mailFolder();
-    removeDayOldMessages(folder);
     MessageFolder copies;
     if (message->nFileCount) {
+        const std::string folder = mailFolder();
         if (const ULong result = preparePrivateFolder(folder))
             return result;
+        removeDayOldMessages(folder);
         if (const ULong result = copies.create(folder))
             return result;
     }
