@@ -44,6 +44,16 @@ protected:
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
     }
+    // The command run from the event loop, so that an error takes the program's own way
+    // to the error box. Qt's signal and mouse code does not clean up after an error that
+    // unwinds through it, which the sanitizer build reports as leaks; the tool button
+    // itself is clicked where the send succeeds.
+    void runSendEmailCommand() {
+        TfrmMain* window = window_.get();
+        QMetaObject::invokeMethod(
+            window, [window] { window->MainMenuToolsSendEmailClick(); }, Qt::QueuedConnection);
+        QCoreApplication::processEvents();
+    }
     std::string textFile() const { return appDir_.file("ShoppingList.txt"); }
 
     TempAppDir appDir_;
@@ -93,7 +103,7 @@ TEST_F(MailCommand, aFailingMailProgramShowsTheErrorBoxAndTheFileIsStillDeleted)
     useMailLayerWithPath(fake_.binFolder() + ":/usr/bin:/bin");
     fake_.setExitCode(3);
     ModalSeam::pushButton(QMessageBox::Ok);
-    clickSendEmail();
+    runSendEmailCommand();
 
     ASSERT_FALSE(ModalSeam::hasPending());
     const ModalSeam::Request& box = ModalSeam::history().back();
@@ -107,7 +117,7 @@ TEST_F(MailCommand, aFailingMailProgramShowsTheErrorBoxAndTheFileIsStillDeleted)
 TEST_F(MailCommand, withoutXdgEmailTheCommandShowsNothingAndLeavesNoFile) {
     useMailLayerWithPath(fake_.folder());
     ModalSeam::pushButton(QMessageBox::Ok);
-    clickSendEmail();
+    runSendEmailCommand();
     EXPECT_TRUE(ModalSeam::hasPending()) << "a missing mail program is not an error";
     EXPECT_FALSE(fs::exists(textFile()));
     EXPECT_FALSE(fake_.ran());
@@ -118,7 +128,7 @@ TEST_F(MailCommand, aTextFileThatCannotBeWrittenStopsTheCommandBeforeAnyMail) {
     const std::string missing = appDir_.file("gone/");
     platform::setExecutableFolderForTesting(missing);
     ModalSeam::pushButton(QMessageBox::Ok);
-    clickSendEmail();
+    runSendEmailCommand();
 
     ASSERT_FALSE(ModalSeam::hasPending());
     EXPECT_EQ(ModalSeam::history().back().text,
