@@ -80,6 +80,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     move(217, 145);
     resize(709, 567);
 
+    wireMailCommands();
+
     try {
         FormCreate();
     } catch (...) {

@@ -148,4 +148,11 @@ private:
     QAction* mnuPFoodRename = nullptr;
     QAction* mnuPFoodRenameCategory = nullptr;
     QAction* mnuPFoodDelete = nullptr;
+
+    // E-mail (MainMail.cpp): the command and the mail component "mapiSendMessage".
+public:
+    void MainMenuToolsSendEmailClick();
+
+private:
+    void wireMailCommands();
 };
