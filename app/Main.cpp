@@ -78,6 +78,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     move(217, 145);
     resize(709, 567);
 
+    // Help menu: contents, home page and about box (app/MainHelp.cpp).
+    wireHelpCommands();
+
     try {
         FormCreate();
     } catch (...) {

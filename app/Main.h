@@ -67,6 +67,12 @@ public:
     void Exit1Click();
     void MainMenuToolsBalloonsClick();
 
+    // Help menu commands (app/MainHelp.cpp); wireHelpCommands connects them.
+    void wireHelpCommands();
+    void Contents1Click();
+    void MainMenuHelpHomePageClick();
+    void About1Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
