@@ -101,6 +101,13 @@ void HelpTopicsWindow::build() {
     tabs_->addTab(contents, tr("&Contents"));
     tabs_->addTab(buildIndexTab(), tr("&Index"));
     tabs_->addTab(buildSearchTab(), tr("&Search"));
+    // Choosing the Index or Search tab puts the keyboard in its input field.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == 1)
+            indexFilter_->setFocus();
+        else if (tab == 2)
+            engine_->searchEngine()->queryWidget()->setFocus();
+    });
 
     QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"));
     back->setShortcut(QKeySequence::Back);
