@@ -21,6 +21,13 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+QString helpSearchWords(const QString& typed) {
+    QString words;
+    for (const QChar c : typed)
+        words += c.isLetterOrNumber() || c == u'"' || c == u'*' ? c : u' ';
+    return words.simplified();
+}
+
 HelpBrowser::HelpBrowser(QHelpEngine* engine, QWidget* parent)
     : QTextBrowser(parent), engine_(engine) {
     setObjectName(QStringLiteral("helpPage"));
@@ -165,7 +172,7 @@ QWidget* HelpTopicsWindow::buildSearchTab() {
     layout->addWidget(results, 1);
 
     connect(query, &QHelpSearchQueryWidget::search, search,
-            [search, query] { search->search(query->searchInput()); });
+            [search, query] { search->search(helpSearchWords(query->searchInput())); });
     connect(results, &QHelpSearchResultWidget::requestShowLink, this, &HelpTopicsWindow::showPage);
     // Searching an index still being built would find too little.
     connect(search, &QHelpSearchEngine::indexingStarted, query,

@@ -10,6 +10,11 @@ struct QHelpLink;
 class QLineEdit;
 class QTabWidget;
 
+// The words of what the reader typed into the search field, as the full-text index knows
+// them: the index keeps words without punctuation, so "Defaults.slf" looks for "Defaults slf".
+// Quotes (phrases) and asterisks (wildcards) are kept.
+QString helpSearchWords(const QString& typed);
+
 // Shows pages of a help file: qthelp:// addresses come from the help engine; links to
 // the web or to mail go to the shell.
 class HelpBrowser : public QTextBrowser {

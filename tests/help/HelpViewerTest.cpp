@@ -13,6 +13,7 @@
 #include <QHelpIndexModel>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
 #include <QHelpSearchResult>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -80,11 +81,27 @@ TEST_F(HelpContents, opensTheTopicsWindowOnTheBuiltHelpWithContentsIndexAndSearc
 
     QHelpSearchEngine* search = topics->engine()->searchEngine();
     ASSERT_TRUE(QTest::qWaitFor([&] { return topics->searchReady(); }, 20000));
-    QSignalSpy searched(search, &QHelpSearchEngine::searchingFinished);
-    search->search(QStringLiteral("attachment"));
-    ASSERT_TRUE(searched.wait(20000));
-    ASSERT_GT(search->searchResultCount(), 0);
-    EXPECT_TRUE(search->searchResults(0, 1).first().url().path().endsWith("email.html"));
+    // Typed as the reader would, punctuation included, through the query field.
+    auto* query = search->queryWidget();
+    const auto firstHitFor = [&](const QString& typed) {
+        QSignalSpy searched(search, &QHelpSearchEngine::searchingFinished);
+        query->setSearchInput(typed);
+        emit query->search();
+        if (!searched.wait(20000) || search->searchResultCount() == 0)
+            return QString();
+        return search->searchResults(0, 1).first().url().fileName();
+    };
+    EXPECT_EQ(firstHitFor(QStringLiteral("attachment")), "email.html");
+    EXPECT_EQ(firstHitFor(QStringLiteral("xdg-email")), "email.html");
+    EXPECT_FALSE(firstHitFor(QStringLiteral("Defaults.slf")).isEmpty());
+}
+
+TEST(HelpSearchWords, keepsWordsPhrasesAndWildcardsAndDropsPunctuation) {
+    EXPECT_EQ(helpSearchWords(QStringLiteral("Defaults.slf")), "Defaults slf");
+    EXPECT_EQ(helpSearchWords(QStringLiteral("  xdg-email, \"Save As\" print* ")),
+              "xdg email \"Save As\" print*");
+    EXPECT_EQ(helpSearchWords(QStringLiteral("\u00E9t\u00E9 ?!")), "\u00E9t\u00E9");
+    EXPECT_EQ(helpSearchWords(QStringLiteral("...")), "");
 }
 
 TEST_F(HelpContents, choosingContentsAgainReusesTheWindow) {
