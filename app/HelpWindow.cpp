@@ -67,6 +67,11 @@ HelpTopicsWindow::HelpTopicsWindow(const QString& helpFile, QWidget* owner)
     resize(860, 600);
 }
 
+HelpTopicsWindow::~HelpTopicsWindow() {
+    // The engine, with its indexing thread, stops before its scratch folder is removed.
+    delete engine_;
+}
+
 bool HelpTopicsWindow::load(QString& error) {
     if (!scratch_.isValid()) {
         error = tr("No temporary folder for the help index. %1").arg(scratch_.errorString());

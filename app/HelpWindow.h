@@ -36,6 +36,7 @@ public:
     // The window for a help file, or nullptr with the reason in error when the file
     // cannot be read as help.
     static HelpTopicsWindow* create(const QString& helpFile, QWidget* owner, QString& error);
+    ~HelpTopicsWindow() override;
 
     const QString& helpFile() const { return helpFile_; }
     QHelpEngine* engine() const { return engine_; }
