@@ -81,6 +81,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     resize(709, 567);
 
     wireMailCommands();
+    // Help menu: contents, home page and about box (app/MainHelp.cpp).
+    wireHelpCommands();
 
     try {
         FormCreate();

@@ -91,6 +91,12 @@ public:
     void mnuPFoodPopup();
     QMenu* popupMenu() const { return mnuPFood; }
 
+    // Help menu commands (app/MainHelp.cpp); wireHelpCommands connects them.
+    void wireHelpCommands();
+    void Contents1Click();
+    void MainMenuHelpHomePageClick();
+    void About1Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -1,0 +1,28 @@
+#include "platform/ElfSection.h"
+#include "platform/VersionRecord.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace platform {
+
+namespace {
+// A record this large is not one the build wrote.
+constexpr std::size_t MaxRecordSize = 64 * 1024;
+} // namespace
+
+std::optional<VersionRecord> readVersionRecord(const std::string& path) {
+    const auto bytes = readElfSection(path, VersionSectionName, MaxRecordSize);
+    if (!bytes)
+        return std::nullopt;
+    return decodeVersionRecord(*bytes);
+}
+
+std::optional<VersionRecord> ownVersionRecord() {
+    if (QCoreApplication::instance())
+        return readVersionRecord(
+            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    return readVersionRecord("/proc/self/exe");
+}
+
+} // namespace platform

@@ -1,0 +1,95 @@
+#include "controls/LinkLabel.h"
+#include "controls/MemoryGauge.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using controls::LinkLabel;
+
+namespace {
+
+QColor textColor(const LinkLabel& link) {
+    return link.palette().color(QPalette::WindowText);
+}
+
+} // namespace
+
+TEST(LinkLabel, turnsPurpleOnlyAfterASuccessfulOpenAndStaysSo) {
+    LinkLabel link(QStringLiteral("Site"), QStringLiteral("https://x.example/"));
+    link.resize(80, 20);
+    bool succeed = false;
+    QStringList opened;
+    link.setOpener([&](const QString& target) {
+        opened << target;
+        return succeed;
+    });
+    QSignalSpy openedSignal(&link, &LinkLabel::opened);
+
+    QTest::mouseClick(&link, Qt::LeftButton);
+    EXPECT_EQ(opened, QStringList{"https://x.example/"});
+    EXPECT_FALSE(link.visited()) << "a failed open leaves the link unvisited";
+    EXPECT_EQ(textColor(link), LinkLabel::linkColor());
+    EXPECT_EQ(openedSignal.count(), 0);
+
+    succeed = true;
+    QTest::mouseClick(&link, Qt::LeftButton);
+    EXPECT_TRUE(link.visited());
+    EXPECT_EQ(textColor(link), QColor(128, 0, 128));
+
+    succeed = false;
+    QTest::mouseClick(&link, Qt::LeftButton);
+    EXPECT_EQ(opened.size(), 3) << "each click opens again";
+    EXPECT_EQ(textColor(link), QColor(128, 0, 128));
+    EXPECT_EQ(openedSignal.count(), 1);
+}
+
+TEST(LinkLabel, opensFromTheKeyboardAndNotFromOtherButtonsOrWithoutAnOpener) {
+    LinkLabel link(QStringLiteral("Mail"), QStringLiteral("mailto:a@x.example"));
+    link.resize(80, 20);
+    link.activate(); // no opener: silent, not visited
+    EXPECT_FALSE(link.visited());
+
+    int opens = 0;
+    link.setOpener([&](const QString&) { return ++opens > 0; });
+    QTest::mouseClick(&link, Qt::RightButton);
+    EXPECT_EQ(opens, 0);
+    QTest::keyClick(&link, Qt::Key_Return);
+    QTest::keyClick(&link, Qt::Key_Space);
+    QTest::keyClick(&link, Qt::Key_A);
+    EXPECT_EQ(opens, 2);
+    EXPECT_EQ(link.cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(link.focusPolicy(), Qt::StrongFocus);
+}
+
+TEST(LinkLabel, aPressReleasedOutsideTheLinkDoesNotOpen) {
+    LinkLabel link(QStringLiteral("Site"), QStringLiteral("https://x.example/"));
+    link.resize(80, 20);
+    int opens = 0;
+    link.setOpener([&](const QString&) { return ++opens > 0; });
+    QTest::mousePress(&link, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(200, 5));
+    EXPECT_EQ(opens, 0);
+}
+
+TEST(MemoryGauge, samplesAtOnceThenOnEveryTickAndKeepsTheHintInStep) {
+    controls::MemoryGauge gauge;
+    int calls = 0;
+    const int figures[] = {57, 130, -4};
+    gauge.setSampler([&] { return figures[std::min(calls++, 2)]; }, 20);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(gauge.percent(), 57);
+    EXPECT_EQ(gauge.toolTip(), "Memory: 57%");
+    EXPECT_EQ(gauge.text(), "57%");
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls >= 2; }, 2000));
+    EXPECT_EQ(gauge.percent(), 100) << "out-of-range figures are clamped";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls >= 3; }, 2000));
+    EXPECT_EQ(gauge.percent(), 0);
+    EXPECT_EQ(gauge.toolTip(), "Memory: 0%");
+
+    gauge.setSampler(nullptr);
+    const int before = calls;
+    QTest::qWait(80);
+    EXPECT_EQ(calls, before) << "no sampler, no polling";
+}
