@@ -75,6 +75,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     });
 
     wireEditCommands();
+    wireFileCommands();
 
     // Designed placement; the settings store restores the last one.
     move(217, 145);
@@ -309,12 +310,11 @@ void TfrmMain::updateTabStopsFromHeader(int category) {
 void TfrmMain::FormCreate() {
     // Settings step: the balloon style follows the stored balloon-hint flag.
     BalloonHints_->setBalloonStyle(GlobalData::gBalloonHints);
+    LoadCategoryNames();
 }
 
-void TfrmMain::FormHide() {}
-
-void TfrmMain::FormCloseQuery(bool& canClose) {
-    canClose = true;
+void TfrmMain::FormHide() {
+    SaveCategoryNames();
 }
 
 void TfrmMain::Exit1Click() {

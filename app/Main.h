@@ -6,6 +6,7 @@
 #include <array>
 
 class QAction;
+class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -91,6 +92,15 @@ public:
     void mnuPFoodPopup();
     QMenu* popupMenu() const { return mnuPFood; }
 
+    // File commands and the category names file (app/MainFile.cpp).
+    void MainMenuFileNewClick();
+    void MainMenuFileOpenClick();
+    void MainMenuFileSaveClick();
+    void MainMenuFileSaveAsClick();
+    void MainMenuFileCloseClick();
+    void SaveCategoryNames();
+    void LoadCategoryNames();
+
     // Help menu commands (app/MainHelp.cpp); wireHelpCommands connects them.
     void wireHelpCommands();
     void Contents1Click();
@@ -103,6 +113,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void wireFileCommands();
+    QFileDialog* openDialog();
+    QFileDialog* saveDialog();
+    // The "Save changes" question of New, Open and Close; Yes saves.
+    void offerToSave();
+    void deleteItemLines();
+    void forgetFile();
     void wireEditCommands();
     void buildPopupMenu();
     // Refuses, with a message, an item name that would not survive saving and opening.
@@ -144,6 +161,10 @@ private:
     controls::NotesMemo* mmoNotes = nullptr;
     QLabel* spFile = nullptr;
     controls::BalloonHints* BalloonHints_ = nullptr;
+
+    // Made on first use and kept, so that each remembers its folder.
+    QFileDialog* dlgOpen = nullptr;
+    QFileDialog* dlgSave = nullptr;
 
     // The pop-up menu of the page area.
     QMenu* mnuPFood = nullptr;

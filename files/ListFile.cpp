@@ -1,0 +1,76 @@
+#include "files/ListFile.h"
+
+#include "model/ItemLine.h"
+#include "model/ListError.h"
+#include "platform/Errors.h"
+#include "platform/ReplaceFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <system_error>
+
+namespace files {
+
+std::vector<std::string> splitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    forEachLine(bytes, [&lines](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
+std::string readFileBytes(const std::string& path) {
+    const auto fail = [&path](int code) {
+        return platform::EFileError("Cannot open file \"" + path + "\". " +
+                                    std::generic_category().message(code));
+    };
+    const std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "rb"),
+                                                                  &std::fclose);
+    if (!file)
+        throw fail(errno);
+    std::string bytes;
+    char buffer[1 << 16];
+    for (;;) {
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+        bytes.append(buffer, got);
+        if (got < sizeof buffer) {
+            if (std::ferror(file.get()))
+                throw fail(errno != 0 ? errno : EIO);
+            return bytes;
+        }
+    }
+}
+
+std::string listFileBytes(const model::Document& document) {
+    std::size_t size = 0;
+    for (int c = 0; c < model::CategoryCount; ++c)
+        for (const model::Line& line : document.list(c).lines())
+            size += line.text.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    for (int c = 0; c < model::CategoryCount; ++c)
+        for (const model::Line& line : document.list(c).lines()) {
+            bytes += line.text;
+            bytes += "\r\n";
+        }
+    return bytes;
+}
+
+void SaveListFile(const model::Document& document, const std::string& path) {
+    platform::replaceFile(path, listFileBytes(document));
+}
+
+std::vector<std::vector<std::string>> groupListLines(std::string_view bytes) {
+    std::vector<std::vector<std::string>> groups;
+    forEachLine(bytes, [&groups](std::string_view line) {
+        if (groups.empty() || model::isMarkerLine(line)) {
+            if (groups.size() == PageCount)
+                throw model::indexOutOfBounds(static_cast<long long>(PageCount));
+            groups.emplace_back();
+        }
+        groups.back().emplace_back(line);
+    });
+    return groups;
+}
+
+} // namespace files

@@ -1,0 +1,127 @@
+#include "files/ListFile.h"
+#include "model/ListError.h"
+#include "platform/Errors.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using files::groupListLines;
+using files::splitLines;
+using Lines = std::vector<std::string>;
+
+TEST(ListFileWriting, oneItemListGivesTheElevenLinesEachEndedByCrLf) {
+    model::Document document;
+    document.list(0).append("Milk\t2");
+    document.list(0).setTicked(1, true);
+    document.setNotes("not saved");
+    EXPECT_EQ(files::listFileBytes(document),
+              "//Dairy\r\nMilk\t2\r\n//Meat\r\n//Vegetables\r\n//Fruits\r\n//Grains\r\n"
+              "//Cans\r\n//Drinks\r\n//Freezer\r\n//Baby\r\n//Misc\r\n");
+}
+
+TEST(ListFileWriting, everyByteIsWrittenUnchangedAndReadBackTheSame) {
+    model::Document document;
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n')
+            all += static_cast<char>(b);
+    document.list(4).append(all);
+    TempAppDir dir;
+    const std::string path = dir.file("bytes.slf");
+    files::SaveListFile(document, path);
+    EXPECT_EQ(readBytes(path), files::listFileBytes(document));
+    const auto groups = groupListLines(readBytes(path));
+    ASSERT_EQ(groups.size(), 10u);
+    // The line holds "//" (bytes 0x2F 0x2F are not adjacent here), so it stays an item.
+    EXPECT_EQ(groups[4], Lines({"//Grains", all}));
+}
+
+TEST(ListFileWriting, failedWriteKeepsTheOldFileAndNamesThePath) {
+    TempAppDir dir;
+    const std::string path = dir.file("kept.slf");
+    writeBytes(path, "//Dairy\r\nMilk\t2\r\n");
+    ::chmod(path.c_str(), 0444);
+    model::Document document;
+    try {
+        files::SaveListFile(document, path);
+        FAIL();
+    } catch (const platform::EFileError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + path + "\". ", 0), 0u);
+    }
+    EXPECT_EQ(readBytes(path), "//Dairy\r\nMilk\t2\r\n");
+}
+
+TEST(ListFileReading, everyLineEndFormReadsTheSame) {
+    const Lines expected{"//Dairy", "Milk\t2", "", "//Meat"};
+    EXPECT_EQ(splitLines("//Dairy\r\nMilk\t2\r\n\r\n//Meat\r\n"), expected);
+    EXPECT_EQ(splitLines("//Dairy\nMilk\t2\n\n//Meat\n"), expected);
+    EXPECT_EQ(splitLines("//Dairy\rMilk\t2\r\r//Meat\r"), expected);
+    EXPECT_EQ(splitLines("//Dairy\r\nMilk\t2\n\r//Meat"), expected);
+    EXPECT_EQ(splitLines(""), Lines{});
+    EXPECT_EQ(splitLines("\r\n"), Lines{""});
+    EXPECT_EQ(splitLines("\n\r"), Lines({"", ""}));
+}
+
+TEST(ListFileReading, stopsAtTheFirstNulByte) {
+    EXPECT_EQ(splitLines(std::string("//Dairy\r\nMi\0lk\r\n//Meat\r\n", 22)),
+              Lines({"//Dairy", "Mi"}));
+    EXPECT_EQ(splitLines(std::string("\0//Dairy", 8)), Lines{});
+}
+
+TEST(ListFileReading, unreadableFileNamesThePathAndTheReason) {
+    TempAppDir dir;
+    const std::string path = dir.file("gone.slf");
+    try {
+        files::readFileBytes(path);
+        FAIL();
+    } catch (const platform::EFileError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot open file \"" + path + "\". No such file or directory");
+    }
+    EXPECT_THROW(files::readFileBytes(dir.path()), platform::EFileError);
+}
+
+TEST(ListFileGroups, anyLaterLineHoldingSlashesOpensAGroup) {
+    const auto groups = groupListLines("Bread\t1\r\nMilk\t2\r\nwww.x.com//a\t1\r\n//\r\n"
+                                       "//  Dairy  \r\n\r\n");
+    ASSERT_EQ(groups.size(), 4u);
+    EXPECT_EQ(groups[0], Lines({"Bread\t1", "Milk\t2"}));
+    EXPECT_EQ(groups[1], Lines({"www.x.com//a\t1"}));
+    EXPECT_EQ(groups[2], Lines({"//"}));
+    EXPECT_EQ(groups[3], Lines({"//  Dairy  ", ""}));
+    EXPECT_TRUE(groupListLines("").empty());
+}
+
+TEST(ListFileGroups, elevenGroupsFitButATwelfthIsRefusedWhole) {
+    std::string eleven;
+    for (int i = 0; i < 11; ++i)
+        eleven += "//G" + std::to_string(i) + "\r\nitem\t1\r\n";
+    EXPECT_EQ(groupListLines(eleven).size(), 11u);
+    try {
+        groupListLines(eleven + "//Twelve\r\n");
+        FAIL();
+    } catch (const model::EListError& error) {
+        EXPECT_STREQ(error.what(), "List index out of bounds (11)");
+    }
+}
+
+TEST(ListFileGroups, longLinesAndBinaryGarbageNeverCrash) {
+    const std::string megabyte(1 << 20, 'x');
+    const auto one = groupListLines(megabyte + "\r\n//Meat\r\n");
+    ASSERT_EQ(one.size(), 2u);
+    EXPECT_EQ(one[0][0].size(), megabyte.size());
+
+    std::string garbage;
+    unsigned seed = 12345;
+    for (int i = 0; i < 100000; ++i) {
+        seed = seed * 1103515245 + 12345;
+        garbage += static_cast<char>((seed >> 16) & 0xFF);
+    }
+    try {
+        const auto groups = groupListLines(garbage);
+        EXPECT_LE(groups.size(), files::PageCount);
+    } catch (const model::EListError&) {
+        SUCCEED(); // more groups than pages: refused, not half-read
+    }
+}
