@@ -222,7 +222,8 @@ VersionRecord parseVersionSource(std::string_view text) {
             const bool duplicate = std::any_of(entries.begin(), entries.end(),
                                                [&](const auto& e) { return e.first == key; });
             if (duplicate)
-                sourceError(lineNumber, "\"" + std::string(key) + "\" is given twice");
+                sourceError(lineNumber,
+                            std::string(1, '"').append(key).append("\" is given twice"));
             entries.emplace_back(std::string(key), std::string(trim(line.substr(equals + 1))));
         }
     }
