@@ -74,6 +74,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
         BtnSave->setEnabled(modified);
     });
 
+    wirePrintCommands();
+
     // Designed placement; the settings store restores the last one.
     move(217, 145);
     resize(709, 567);

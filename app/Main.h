@@ -13,6 +13,7 @@ class QPushButton;
 class QToolBar;
 class QToolButton;
 class CategoryListModel;
+class PrintCommands;
 
 namespace controls {
 class BalloonHints;
@@ -67,6 +68,12 @@ public:
     void Exit1Click();
     void MainMenuToolsBalloonsClick();
 
+    // Printing (app/MainPrint.cpp).
+    void FillReportTables();
+    void MainMenuFilePrintClick();
+    void MainMenuFilePrintSetupClick();
+    PrintCommands& printCommands() const { return *print_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -108,4 +115,8 @@ private:
     controls::NotesMemo* mmoNotes = nullptr;
     QLabel* spFile = nullptr;
     controls::BalloonHints* BalloonHints_ = nullptr;
+
+    // Printing (app/MainPrint.cpp): the report tables, the report and the setup printer.
+    void wirePrintCommands();
+    PrintCommands* print_ = nullptr;
 };
