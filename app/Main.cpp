@@ -76,6 +76,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
 
     wireEditCommands();
     wireFileCommands();
+    wirePrintCommands();
 
     // Designed placement; the settings store restores the last one.
     move(217, 145);

@@ -14,6 +14,7 @@ class QPushButton;
 class QToolBar;
 class QToolButton;
 class CategoryListModel;
+class PrintCommands;
 
 namespace controls {
 class BalloonHints;
@@ -107,6 +108,12 @@ public:
     void MainMenuHelpHomePageClick();
     void About1Click();
 
+    // Printing (app/MainPrint.cpp).
+    void FillReportTables();
+    void MainMenuFilePrintClick();
+    void MainMenuFilePrintSetupClick();
+    PrintCommands& printCommands() const { return *print_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -182,4 +189,8 @@ public:
 
 private:
     void wireMailCommands();
+
+    // Printing (app/MainPrint.cpp): the report tables, the report and the setup printer.
+    void wirePrintCommands();
+    PrintCommands* print_ = nullptr;
 };

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "report/OutputOptions.h"
+#include "report/ReportLayout.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QFileDialog;
+class QPrinter;
+class QWidget;
+
+namespace report {
+
+// The captions and texts of one report run.
+struct ReportSettings {
+    QString optionsCaption;
+    QString statusCaption;
+    QString previewCaption;
+    QString statusText; // %p: the page being generated
+    QString documentName;
+    Destination initialDestination = Destination::Preview;
+};
+
+// What the engine asks of the program around it: showing modal dialogs (so tests can
+// answer them) and writing a finished file.
+struct ReportHooks {
+    std::function<int(QDialog&)> execDialog;
+    std::function<QString(QFileDialog&)> fileDialog;
+    std::function<void(const QString& path, const QByteArray& bytes)> writeFile;
+};
+
+// Runs a report: output options, generation with a status window, then printer, preview
+// or file. Keeps its own printer, which starts at the system's default printer and
+// changes only through the options dialog's Setup.
+class ReportSystem {
+public:
+    ReportSystem(ReportSettings settings, ReportHooks hooks);
+    ~ReportSystem();
+
+    // Returns when the user cancelled or the output is finished.
+    void execute(const ReportDef& definition, const ReportData& data, QWidget* parent);
+
+    // The report's printer, or null when no printer is installed.
+    QPrinter* printer() const { return printer_.get(); }
+    // "name on port" for the options dialog; empty without a printer.
+    QString printerName() const;
+    // Replaces the report's printer (tests print into a PDF-format printer).
+    void setPrinter(std::unique_ptr<QPrinter> printer, QString name);
+
+private:
+    std::optional<Layout> generate(const ReportDef& definition, const ReportData& data,
+                                   QWidget* parent);
+    void showPrinterSetup(QWidget* parent);
+    void print(const Layout& layout, const OutputOptions& options, int fromPage, int toPage);
+    void preview(const Layout& layout, const OutputOptions& options, QWidget* parent);
+    void saveToFile(const Layout& layout, QWidget* parent);
+
+    ReportSettings settings_;
+    ReportHooks hooks_;
+    std::unique_ptr<QPrinter> printer_;
+    QString printerName_;
+};
+
+} // namespace report

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/Document.h"
+#include "tables/MemTable.h"
+
+#include <QDate>
+#include <functional>
+#include <string>
+
+class QLocale;
+
+namespace share {
+
+// The print-ready copy of the list the report reads: tblItems holds a spacer row and a
+// heading row before each category's ticked items, then one row per item; tblComments
+// holds the notes and the date in one row.
+struct ReportTables {
+    ReportTables();
+    tables::MemTable tblItems;
+    tables::MemTable tblComments;
+};
+
+// Today's date; tests give a fixed one.
+using ReportClock = std::function<QDate()>;
+QDate systemToday();
+
+// "MMMM d, yyyy" with the month named as the locale names it, as document bytes.
+std::string reportDate(const QDate& date, const QLocale& locale);
+
+// Empties both tables and fills them from the ticked items, the notes and the clock's
+// date (in the user's locale). Both tables end closed, holding the new rows.
+void FillReportTables(const model::Document& document, ReportTables& tables,
+                      const ReportClock& clock = systemToday);
+
+} // namespace share
