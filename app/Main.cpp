@@ -78,6 +78,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     move(217, 145);
     resize(709, 567);
 
+    // Settings store: the containers restore the last state before FormCreate.
+    createSettings();
+
     try {
         FormCreate();
     } catch (...) {
@@ -86,6 +89,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 TfrmMain::~TfrmMain() {
+    // Settings store: FormHide, the window's values, then the application values.
+    endSettings();
     for (CategoryPage& p : pages_)
         p.list->setModel(nullptr);
 }
@@ -301,11 +306,15 @@ void TfrmMain::updateTabStopsFromHeader(int category) {
 }
 
 void TfrmMain::FormCreate() {
-    // Settings step: the balloon style follows the stored balloon-hint flag.
+    // Settings step: the stored values again, then the balloon style from the flag.
+    AppSettingsPostRestore();
     BalloonHints_->setBalloonStyle(GlobalData::gBalloonHints);
 }
 
-void TfrmMain::FormHide() {}
+void TfrmMain::FormHide() {
+    // Settings step: the flag is written with the application values at the end.
+    storeBalloonHintsSetting();
+}
 
 void TfrmMain::FormCloseQuery(bool& canClose) {
     canClose = true;

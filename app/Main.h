@@ -13,6 +13,8 @@ class QPushButton;
 class QToolBar;
 class QToolButton;
 class CategoryListModel;
+class TPAppSettings;
+class TPFormSettings;
 
 namespace controls {
 class BalloonHints;
@@ -108,4 +110,21 @@ private:
     controls::NotesMemo* mmoNotes = nullptr;
     QLabel* spFile = nullptr;
     controls::BalloonHints* BalloonHints_ = nullptr;
+
+    // ---- Persisted settings of the window (MainSettings.cpp) ----
+public:
+    TPFormSettings* formSettings() const { return FormSettings; }
+    TPAppSettings* appSettings() const { return AppSettings; }
+    // Sets the balloon-hint flag and the lists folder from the application settings.
+    void AppSettingsPostRestore();
+
+private:
+    // Builds both containers and restores them, before FormCreate.
+    void createSettings();
+    // The hide step: the balloon-hint flag into its setting.
+    void storeBalloonHintsSetting();
+    // Hide, then the window's save, then the application values.
+    void endSettings();
+    TPFormSettings* FormSettings = nullptr;
+    TPAppSettings* AppSettings = nullptr;
 };
