@@ -45,7 +45,11 @@ constexpr const char* kBoundSettings[] = {
 } // namespace
 
 void TfrmMain::createSettings() {
-    TPSettings::SetErrorReporter([this](const std::string& message) {
+    // Both containers save on the way out; one failing store is reported once.
+    TPSettings::SetErrorReporter([this, shown = std::string()](const std::string& message) mutable {
+        if (message == shown)
+            return;
+        shown = message;
         ErrorBox::show(std::runtime_error(message), isVisible() ? this : nullptr);
     });
 
