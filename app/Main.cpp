@@ -85,6 +85,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     wireMailCommands();
     // Help menu: contents, home page and about box (app/MainHelp.cpp).
     wireHelpCommands();
+    // Settings store: the containers restore the last state before FormCreate.
+    createSettings();
 
     try {
         FormCreate();
@@ -94,6 +96,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 TfrmMain::~TfrmMain() {
+    // Settings store: FormHide, the window's values, then the application values.
+    endSettings();
     for (CategoryPage& p : pages_)
         p.list->setModel(nullptr);
 }
@@ -309,12 +313,15 @@ void TfrmMain::updateTabStopsFromHeader(int category) {
 }
 
 void TfrmMain::FormCreate() {
-    // Settings step: the balloon style follows the stored balloon-hint flag.
+    // Settings step: the stored values again, then the balloon style from the flag.
+    AppSettingsPostRestore();
     BalloonHints_->setBalloonStyle(GlobalData::gBalloonHints);
     LoadCategoryNames();
 }
 
 void TfrmMain::FormHide() {
+    // Settings step: the flag is written with the application values at the end.
+    storeBalloonHintsSetting();
     SaveCategoryNames();
 }
 

@@ -15,6 +15,8 @@ class QToolBar;
 class QToolButton;
 class CategoryListModel;
 class PrintCommands;
+class TPAppSettings;
+class TPFormSettings;
 
 namespace controls {
 class BalloonHints;
@@ -193,4 +195,21 @@ private:
     // Printing (app/MainPrint.cpp): the report tables, the report and the setup printer.
     void wirePrintCommands();
     PrintCommands* print_ = nullptr;
+
+    // ---- Persisted settings of the window (MainSettings.cpp) ----
+public:
+    TPFormSettings* formSettings() const { return FormSettings; }
+    TPAppSettings* appSettings() const { return AppSettings; }
+    // Sets the balloon-hint flag and the lists folder from the application settings.
+    void AppSettingsPostRestore();
+
+private:
+    // Builds both containers and restores them, before FormCreate.
+    void createSettings();
+    // The hide step: the balloon-hint flag into its setting.
+    void storeBalloonHintsSetting();
+    // Hide, then the window's save, then the application values.
+    void endSettings();
+    TPFormSettings* FormSettings = nullptr;
+    TPAppSettings* AppSettings = nullptr;
 };

@@ -61,9 +61,14 @@ bool readFile(const std::string& path, std::string& out) {
     return ok;
 }
 
-// Owner-only, and replaced whole: a reader sees the old file or the new one.
+// Owner-only, and replaced whole: a reader sees the old file or the new one. Answers
+// the error text, empty on success.
+std::string writeWhole(const std::string& path, const std::string& content) {
+    return tryReplaceFile(path, content, 0600);
+}
+
 bool writeAtomically(const std::string& path, const std::string& content) {
-    return tryReplaceFile(path, content, 0600).empty();
+    return writeWhole(path, content).empty();
 }
 
 } // namespace
@@ -209,7 +214,8 @@ bool FileRegistryStore::write() {
     RegTree disk = readDisk();
     for (const Change& c : pending_)
         replay(disk, c);
-    lastWriteOk_ = writeAtomically(userFile(), writeRegEdit4(disk, kUserRoot));
+    lastError_ = writeWhole(userFile(), writeRegEdit4(disk, kUserRoot));
+    lastWriteOk_ = lastError_.empty();
     if (!lastWriteOk_)
         return false;
     user_ = std::move(disk);

@@ -33,6 +33,7 @@ public:
     // False when the last write could not reach the file; its changes are kept and
     // written with the next one.
     bool lastWriteSucceeded() const { return lastWriteOk_; }
+    std::string lastWriteError() const override { return lastError_; }
 
 private:
     friend class FileRegistryKey;
@@ -64,6 +65,7 @@ private:
     std::vector<Change> pending_;
     int batchDepth_ = 0;
     bool lastWriteOk_ = true;
+    std::string lastError_;
     bool loaded_ = false;
     std::vector<std::string> setAside_;
     std::string lastDamaged_;

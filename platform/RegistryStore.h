@@ -60,6 +60,8 @@ public:
     // Batches nest; only the outermost commit writes.
     virtual void beginBatch() {}
     virtual void commitBatch() {}
+    // Why the last write to the backing store failed; empty when it succeeded.
+    virtual std::string lastWriteError() const { return {}; }
 };
 
 // Keeps one batch open for its lifetime; the batch is committed also when an error

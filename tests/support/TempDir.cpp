@@ -1,15 +1,20 @@
 #include "tests/support/TempDir.h"
 
 #include "platform/AppPaths.h"
+#include "platform/FileRegistryStore.h"
 
 #include <fstream>
 #include <sstream>
 
-TempAppDir::TempAppDir() {
+TempAppDir::TempAppDir()
+    : registry_(std::make_unique<platform::FileRegistryStore>(
+          registryDir_.path().toStdString(), registryDir_.path().toStdString() + "/lm.reg")) {
     platform::setExecutableFolderForTesting(path());
+    platform::setRegistryStoreForTesting(registry_.get());
 }
 
 TempAppDir::~TempAppDir() {
+    platform::setRegistryStoreForTesting(nullptr);
     platform::setExecutableFolderForTesting({});
 }
 
