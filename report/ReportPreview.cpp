@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -111,6 +112,8 @@ ReportPreview::ReportPreview(const QString& caption, const Layout& layout, bool 
     setObjectName(QStringLiteral("ReportPreview"));
     setWindowTitle(caption);
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    // The whole work area even where no window manager carries out the maximise.
+    setGeometry((parent ? parent->screen() : screen())->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 
     area_ = new PreviewArea(layout, this);

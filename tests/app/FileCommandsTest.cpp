@@ -27,8 +27,8 @@ protected:
     void SetUp() override {
         ModalSeam::clear();
         GlobalData::gCurrentFile.clear();
-        GlobalData::gPath = dir.path() + "stored";
         window = std::make_unique<TfrmMain>();
+        GlobalData::gPath = dir.path() + "stored";
     }
     void TearDown() override {
         EXPECT_FALSE(ModalSeam::hasPending()) << "an answer was never asked for";
