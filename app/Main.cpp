@@ -159,7 +159,7 @@ void TfrmMain::buildToolBar() {
     tbMain->layout()->setContentsMargins(4, 2, 0, 2);
     addToolBar(Qt::TopToolBarArea, tbMain);
 
-    struct Spec {
+    struct ButtonDef {
         QToolButton** button;
         const char* name;
         const char* caption;
@@ -168,7 +168,7 @@ void TfrmMain::buildToolBar() {
         int disabled;
         QAction* menuEntry;
     };
-    const Spec specs[] = {
+    const ButtonDef buttons[] = {
         {&BtnNew, "BtnNew", "New", "Create new shopping list", 0, 1, MainMenuFileNew},
         {&BtnOpen, "BtnOpen", "Open", "Open a shopping list", 2, 3, MainMenuFileOpen},
         {&BtnClose, "BtnClose", "Close", "Close current list", 12, 13, MainMenuFileClose},
@@ -177,7 +177,7 @@ void TfrmMain::buildToolBar() {
         {&BtnSendEMail, "BtnSendEMail", "Send EMail", "EMail Shopping List", 10, 11,
          MainMenuToolsSendEmail},
     };
-    for (const Spec& s : specs) {
+    for (const ButtonDef& s : buttons) {
         auto* button = new QToolButton(tbMain);
         button->setObjectName(QString::fromLatin1(s.name));
         button->setText(tr(s.caption));

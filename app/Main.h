@@ -128,6 +128,7 @@ private:
     // The "Save changes" question of New, Open and Close; Yes saves.
     void offerToSave();
     void deleteItemLines();
+    void saveListTo(const QString& chosen);
     void forgetFile();
     void wireEditCommands();
     void buildPopupMenu();

@@ -147,23 +147,24 @@ void TfrmMain::MainMenuFileSaveClick() {
         return;
     }
     const QString chosen = ModalSeam::fileDialog(*dialog);
-    if (chosen.isEmpty())
-        return;
-    const std::string path = pathBytes(chosen);
-    files::SaveListFile(document_, path);
-    GlobalData::gCurrentFile = path;
-    clearModified();
+    if (!chosen.isEmpty())
+        saveListTo(chosen);
 }
 
 void TfrmMain::MainMenuFileSaveAsClick() {
     const QString chosen = ModalSeam::fileDialog(*saveDialog());
     if (chosen.isEmpty())
         return;
+    saveListTo(chosen);
+    spFile->setText(chosen);
+}
+
+// The file becomes the current one only once it has been written.
+void TfrmMain::saveListTo(const QString& chosen) {
     const std::string path = pathBytes(chosen);
     files::SaveListFile(document_, path);
     GlobalData::gCurrentFile = path;
     clearModified();
-    spFile->setText(chosen);
 }
 
 void TfrmMain::FormCloseQuery(bool& canClose) {

@@ -31,8 +31,8 @@ QFont FontMetricsMeasure::qfont(const FontSpec& font) {
 }
 
 const QFontMetricsF& FontMetricsMeasure::metrics(const FontSpec& font) const {
-    for (const auto& [spec, fm] : cache_)
-        if (spec == font)
+    for (const auto& [cachedFont, fm] : cache_)
+        if (cachedFont == font)
             return *fm;
     cache_.emplace_back(font, std::make_unique<QFontMetricsF>(qfont(font), &surface_));
     return *cache_.back().second;
