@@ -210,6 +210,24 @@ TEST_F(MainWindowRegistry, applicationMinimisedAtTheEndStartsMinimisedAgain) {
     EXPECT_EQ(stored(kForm, "State"), RegValue::dword(2));
 }
 
+TEST_F(MainWindowRegistry, aRefusedCloseSavedItsValuesAndTheNextCloseDoesNotSaveAgain) {
+    GlobalData::gCurrentFile = dir.file("list.slf");
+    auto window = start();
+    window->document().list(0).append("Milk\t2");
+    window->setModified();
+    ModalSeam::pushButton(QMessageBox::Yes); // "Save changes?": saved, the window stays
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(stored(kForm + "\\pcFoodMain", "ActivePage"), RegValue::text("tsDairy"));
+
+    child<controls::PageControl>(*window, "pcFoodMain")
+        ->setActivePage(child<QWidget>(*window, "tsMeat"));
+    EXPECT_TRUE(window->close());
+    window.reset();
+    EXPECT_EQ(stored(kForm + "\\pcFoodMain", "ActivePage"), RegValue::text("tsDairy"));
+    EXPECT_EQ(ModalSeam::history().size(), 1u);
+    GlobalData::gCurrentFile.clear();
+}
+
 TEST_F(MainWindowRegistry, storedPlacementIsBroughtOntoTheScreen) {
     const QSize screen = QGuiApplication::primaryScreen()->size();
     const std::string now = std::to_string(screen.width()) + "x" + std::to_string(screen.height());
