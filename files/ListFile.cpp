@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <system_error>
 
@@ -28,16 +29,24 @@ std::string readFileBytes(const std::string& path) {
                                                                   &std::fclose);
     if (!file)
         throw fail(errno);
+    // Read straight into the result, sized by what the file holds now; a file that grows
+    // meanwhile is still read to its end.
+    std::error_code ignored;
+    const std::uintmax_t hint = std::filesystem::file_size(path, ignored);
     std::string bytes;
-    char buffer[1 << 16];
+    std::size_t used = 0;
+    bytes.resize(hint != static_cast<std::uintmax_t>(-1) && hint > 0 ? hint + 1 : 1 << 16);
     for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, got);
-        if (got < sizeof buffer) {
+        const std::size_t room = bytes.size() - used;
+        const std::size_t got = std::fread(bytes.data() + used, 1, room, file.get());
+        used += got;
+        if (got < room) {
             if (std::ferror(file.get()))
                 throw fail(errno != 0 ? errno : EIO);
+            bytes.resize(used);
             return bytes;
         }
+        bytes.resize(bytes.size() * 2);
     }
 }
 
