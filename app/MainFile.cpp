@@ -80,7 +80,7 @@ void TfrmMain::offerToSave() {
 void TfrmMain::deleteItemLines() {
     for (int c = 0; c < model::CategoryCount; ++c)
         document_.list(c).removeIf(
-            [](const std::string& line) { return !model::isMarkerLine(line); });
+            [](std::string_view line) { return !model::isMarkerLine(line); });
 }
 
 void TfrmMain::forgetFile() {
@@ -116,8 +116,8 @@ void TfrmMain::MainMenuFileOpenClick() {
     const std::string path = pathBytes(chosen);
     // Read and grouped in full first: a file that cannot be read or has too many groups
     // changes nothing.
-    std::vector<std::vector<std::string>> groups =
-        files::groupListLines(files::readFileBytes(path));
+    const std::string bytes = files::readFileBytes(path);
+    const files::ListGroups groups = files::groupListLines(bytes);
 
     GlobalData::gCurrentFile = path;
     for (std::size_t k = 0; k < groups.size(); ++k) {
@@ -125,7 +125,7 @@ void TfrmMain::MainMenuFileOpenClick() {
         if (k < model::CategoryCount) {
             const int category = static_cast<int>(k);
             pages_[k].sheet->setCaption(caption);
-            document_.list(category).assign(std::move(groups[k]));
+            document_.list(category).assign(groups[k]);
         } else {
             tsNotes->setCaption(caption);
         }

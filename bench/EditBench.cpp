@@ -25,7 +25,7 @@ void BM_DeleteSelectedThroughCommand(benchmark::State& state) {
         lines.emplace_back("//Dairy");
         for (std::size_t i = 1; i < ListSize; ++i)
             lines.push_back("Item number " + std::to_string(i) + "\t1");
-        list.assign(std::move(lines));
+        list.assign(std::vector<std::string_view>(lines.begin(), lines.end()));
         std::vector<std::size_t> chosen;
         for (std::size_t i = 1; chosen.size() < selected; i += step)
             chosen.push_back(i);

@@ -61,9 +61,10 @@ void BM_OpenReadGroupRebuild(benchmark::State& state) {
     const std::string path = listFile(state.range(0));
     model::Document document;
     for (auto _ : state) {
-        auto groups = files::groupListLines(files::readFileBytes(path));
+        const std::string bytes = files::readFileBytes(path);
+        const files::ListGroups groups = files::groupListLines(bytes);
         for (std::size_t k = 0; k < groups.size() && k < model::CategoryCount; ++k)
-            document.list(static_cast<int>(k)).assign(std::move(groups[k]));
+            document.list(static_cast<int>(k)).assign(groups[k]);
         benchmark::DoNotOptimize(document.list(9).count());
     }
     setBytes(state, path);

@@ -54,14 +54,16 @@ std::string listFileBytes(const model::Document& document) {
     std::size_t size = 0;
     for (int c = 0; c < model::CategoryCount; ++c)
         for (const model::Line& line : document.list(c).lines())
-            size += line.text.size() + 2;
+            size += line.length + 2;
     std::string bytes;
     bytes.reserve(size);
-    for (int c = 0; c < model::CategoryCount; ++c)
-        for (const model::Line& line : document.list(c).lines()) {
-            bytes += line.text;
+    for (int c = 0; c < model::CategoryCount; ++c) {
+        const model::CategoryList& list = document.list(c);
+        for (const model::Line& line : list.lines()) {
+            bytes += list.textOf(line);
             bytes += "\r\n";
         }
+    }
     return bytes;
 }
 
@@ -69,8 +71,8 @@ void SaveListFile(const model::Document& document, const std::string& path) {
     platform::replaceFile(path, listFileBytes(document));
 }
 
-std::vector<std::vector<std::string>> groupListLines(std::string_view bytes) {
-    std::vector<std::vector<std::string>> groups;
+ListGroups groupListLines(std::string_view bytes) {
+    ListGroups groups;
     forEachLine(bytes, [&groups](std::string_view line) {
         if (groups.empty() || model::isMarkerLine(line)) {
             if (groups.size() == PageCount)

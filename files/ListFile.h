@@ -2,6 +2,8 @@
 
 #include "model/Document.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -9,40 +11,52 @@
 
 namespace files {
 
+namespace detail {
+
+// The first CR or LF in [p, end), or end. Looks at eight bytes at a time: a byte equal to
+// CR or LF becomes zero after the exclusive or, and the lowest byte flagged as zero is
+// always a true one.
+inline const char* findLineEnd(const char* p, const char* const end) {
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t ones = 0x0101010101010101u;
+        constexpr std::uint64_t highs = 0x8080808080808080u;
+        while (end - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            const std::uint64_t cr = word ^ (ones * '\r');
+            const std::uint64_t lf = word ^ (ones * '\n');
+            const std::uint64_t zero = ((cr - ones) & ~cr & highs) | ((lf - ones) & ~lf & highs);
+            if (zero != 0)
+                return p + std::countr_zero(zero) / 8;
+            p += 8;
+        }
+    }
+    while (p < end && *p != '\r' && *p != '\n')
+        ++p;
+    return p;
+}
+
+} // namespace detail
+
 // Calls visit for each line of a text: a line ends at CR LF, a lone CR or a lone LF (so
 // LF CR is two ends), the last line needs no end, a final end adds no empty line, and
 // the text stops at its first NUL byte.
 template <class Visit> void forEachLine(std::string_view bytes, Visit&& visit) {
     if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos)
         bytes = bytes.substr(0, nul);
-    if (bytes.empty())
-        return;
     const char* start = bytes.data();
     const char* const end = start + bytes.size();
-    // The next CR and the next LF, each searched for only once it has been passed, so
-    // that the text is scanned twice in all rather than once per line for both.
-    const auto next = [end](const char* from, char c) {
-        const void* found = std::memchr(from, c, static_cast<std::size_t>(end - from));
-        return found ? static_cast<const char*>(found) : end;
-    };
-    const char* cr = next(start, '\r');
-    const char* lf = next(start, '\n');
-    for (;;) {
-        if (cr < start)
-            cr = next(start, '\r');
-        if (lf < start)
-            lf = next(start, '\n');
-        const char* const stop = cr < lf ? cr : lf;
+    while (start != end) {
+        const char* const stop = detail::findLineEnd(start, end);
         visit(std::string_view(start, static_cast<std::size_t>(stop - start)));
         if (stop == end)
             return;
         start = stop + 1;
-        if (*stop == '\r' && start < end && *start == '\n')
+        if (*stop == '\r' && start != end && *start == '\n')
             ++start;
-        if (start == end)
-            return;
     }
 }
+
 std::vector<std::string> splitLines(std::string_view bytes);
 
 // The whole file's bytes; "Cannot open file "%s". %s" (platform::EFileError) when it
@@ -62,7 +76,13 @@ inline constexpr std::size_t PageCount = model::CategoryCount + 1;
 
 // The lines of a list file split into page groups: the first line opens the first
 // group, and every later line holding "//" opens the next. A file with more groups than
-// pages raises "List index out of bounds (11)" so that nothing is half-loaded.
-std::vector<std::vector<std::string>> groupListLines(std::string_view bytes);
+// pages raises "List index out of bounds (11)" so that nothing is half-loaded. The lines
+// are views into bytes, which the caller keeps while it uses them.
+using ListGroups = std::vector<std::vector<std::string_view>>;
+ListGroups groupListLines(std::string_view bytes);
+ListGroups groupListLines(std::string&& bytes) = delete; // the views would outlive it
+inline ListGroups groupListLines(const char* bytes) {
+    return groupListLines(std::string_view(bytes));
+}
 
 } // namespace files

@@ -37,21 +37,57 @@ std::size_t CategoryList::selectionCount() const {
         std::count_if(lines_.begin(), lines_.end(), [](const Line& l) { return l.selected; }));
 }
 
-std::size_t CategoryList::append(std::string text) {
+Line CategoryList::stored(std::string_view text) {
     try {
-        lines_.push_back(Line{std::move(text), false, false});
+        const std::size_t offset = store_.size();
+        store_.append(text);
+        return Line{offset, text.size(), false, false};
     } catch (const std::bad_alloc&) {
         throw unableToInsert();
     } catch (const std::length_error&) {
         throw unableToInsert();
     }
+}
+
+void CategoryList::compactIfMostlyUnused() {
+    if (store_.size() < 4096 || liveBytes_ * 2 >= store_.size())
+        return;
+    std::string compact;
+    try {
+        compact.reserve(liveBytes_);
+    } catch (const std::bad_alloc&) {
+        return; // the store stays as it is, only larger than it needs to be
+    }
+    for (Line& line : lines_) {
+        const std::size_t offset = compact.size();
+        compact.append(store_, line.offset, line.length);
+        line.offset = offset;
+    }
+    store_.swap(compact);
+}
+
+std::size_t CategoryList::append(std::string text) {
+    const Line line = stored(text);
+    try {
+        lines_.push_back(line);
+    } catch (const std::bad_alloc&) {
+        throw unableToInsert();
+    } catch (const std::length_error&) {
+        throw unableToInsert();
+    }
+    liveBytes_ += line.length;
     const std::size_t index = lines_.size() - 1;
     notify(ListChange::Appended, index, index);
     return index;
 }
 
 void CategoryList::replaceText(std::size_t index, std::string text) {
-    at(index).text = std::move(text);
+    Line& line = at(index);
+    const Line replacement = stored(text);
+    liveBytes_ = liveBytes_ - line.length + replacement.length;
+    line.offset = replacement.offset;
+    line.length = replacement.length;
+    compactIfMostlyUnused();
     notify(ListChange::TextChanged, index, index);
 }
 
@@ -83,6 +119,10 @@ void CategoryList::setFocused(long long index) {
 }
 
 void CategoryList::afterRemoval() {
+    liveBytes_ = 0;
+    for (const Line& line : lines_)
+        liveBytes_ += line.length;
+    compactIfMostlyUnused();
     if (focused_ != NoFocus && static_cast<std::size_t>(focused_) >= lines_.size())
         focused_ = lines_.empty() ? NoFocus : static_cast<long long>(lines_.size()) - 1;
 }
@@ -106,9 +146,9 @@ std::size_t CategoryList::removeSelected() {
     return removed;
 }
 
-std::size_t CategoryList::removeIf(const std::function<bool(const std::string&)>& drop) {
-    const auto kept =
-        std::remove_if(lines_.begin(), lines_.end(), [&](const Line& l) { return drop(l.text); });
+std::size_t CategoryList::removeIf(const std::function<bool(std::string_view)>& drop) {
+    const auto kept = std::remove_if(lines_.begin(), lines_.end(),
+                                     [&](const Line& l) { return drop(textOf(l)); });
     const auto removed = static_cast<std::size_t>(lines_.end() - kept);
     lines_.erase(kept, lines_.end());
     if (removed > 0) {
@@ -120,22 +160,34 @@ std::size_t CategoryList::removeIf(const std::function<bool(const std::string&)>
 
 void CategoryList::clear() {
     lines_.clear();
+    std::string().swap(store_);
+    liveBytes_ = 0;
     focused_ = NoFocus;
     notify(ListChange::Reset);
 }
 
-void CategoryList::assign(std::vector<std::string> texts) {
+void CategoryList::assign(const std::vector<std::string_view>& texts) {
+    std::size_t total = 0;
+    for (std::string_view t : texts)
+        total += t.size();
+    // Built apart and swapped in, so that a failure leaves the list as it was.
     std::vector<Line> lines;
+    std::string store;
     try {
         lines.reserve(texts.size());
+        store.reserve(total);
     } catch (const std::bad_alloc&) {
         throw unableToInsert();
     } catch (const std::length_error&) {
         throw unableToInsert();
     }
-    for (std::string& t : texts)
-        lines.push_back(Line{std::move(t), false, false});
-    lines_ = std::move(lines);
+    for (std::string_view t : texts) {
+        lines.push_back(Line{store.size(), t.size(), false, false});
+        store.append(t);
+    }
+    lines_.swap(lines);
+    store_.swap(store);
+    liveBytes_ = total;
     focused_ = NoFocus;
     notify(ListChange::Reset);
 }

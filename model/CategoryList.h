@@ -3,13 +3,16 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace model {
 
-// One line of a category list. Only the text is ever saved.
+// One line of a category list: where its text lies in the list's text store, and its
+// marks. Only the text is ever saved.
 struct Line {
-    std::string text;
+    std::size_t offset = 0;
+    std::size_t length = 0;
     bool ticked = false;
     bool selected = false;
 };
@@ -24,13 +27,20 @@ struct ListChange {
 
 // An ordered list of lines with a focused line. Indexes outside the list raise
 // "List index out of bounds (%d)".
+//
+// The texts of all lines live one after another in one store, so that a list of a
+// million lines is a handful of allocations rather than a million. A text handed out is
+// valid until the list next changes.
 class CategoryList {
 public:
     static constexpr long long NoFocus = -1;
     using Observer = std::function<void(const ListChange&)>;
 
     std::size_t count() const { return lines_.size(); }
-    const std::string& text(std::size_t index) const { return at(index).text; }
+    std::string_view text(std::size_t index) const { return textOf(at(index)); }
+    std::string_view textOf(const Line& line) const {
+        return std::string_view(store_).substr(line.offset, line.length);
+    }
     bool ticked(std::size_t index) const { return at(index).ticked; }
     bool selected(std::size_t index) const { return at(index).selected; }
     std::size_t selectionCount() const;
@@ -48,9 +58,10 @@ public:
     // Removes every selected line in one pass; returns how many went.
     std::size_t removeSelected();
     // Removes every line for which drop(text) is true, keeping the rest in order.
-    std::size_t removeIf(const std::function<bool(const std::string&)>& drop);
+    std::size_t removeIf(const std::function<bool(std::string_view)>& drop);
     void clear();
-    void assign(std::vector<std::string> texts);
+    // Replaces every line at once; the texts may lie anywhere, even in this list.
+    void assign(const std::vector<std::string_view>& texts);
     void setAllTicked(bool ticked);
 
     void setObserver(Observer observer) { observer_ = std::move(observer); }
@@ -60,8 +71,16 @@ private:
     Line& at(std::size_t index);
     void notify(ListChange::Kind kind, std::size_t first = 0, std::size_t last = 0);
     void afterRemoval();
+    // Puts text at the end of the store; raises "Unable to insert a line" when memory
+    // runs out.
+    Line stored(std::string_view text);
+    // Rebuilds the store from the live texts once most of it is left over from
+    // replaced and removed lines.
+    void compactIfMostlyUnused();
 
     std::vector<Line> lines_;
+    std::string store_;
+    std::size_t liveBytes_ = 0;
     long long focused_ = NoFocus;
     Observer observer_;
 };

@@ -17,7 +17,7 @@ CategoryList listOf(std::initializer_list<const char*> texts) {
 std::vector<std::string> texts(const CategoryList& list) {
     std::vector<std::string> out;
     for (const auto& line : list.lines())
-        out.push_back(line.text);
+        out.emplace_back(list.textOf(line));
     return out;
 }
 
@@ -113,7 +113,7 @@ TEST(CategoryList, tickAllIncludesLineZero) {
 TEST(CategoryList, removeIfDropsMatchingLinesKeepingTicks) {
     CategoryList list = listOf({"//Misc", "a", "http://x\t1", "b"});
     list.setTicked(2, true);
-    list.removeIf([](const std::string& t) { return t.find("//") == std::string::npos; });
+    list.removeIf([](std::string_view t) { return t.find("//") == std::string_view::npos; });
     EXPECT_EQ(texts(list), (std::vector<std::string>{"//Misc", "http://x\t1"}));
     EXPECT_TRUE(list.ticked(1));
 }
@@ -126,4 +126,64 @@ TEST(CategoryList, observerSeesAppendsAndResets) {
     list.clear();
     EXPECT_EQ(kinds, (std::vector<model::ListChange::Kind>{model::ListChange::Appended,
                                                            model::ListChange::Reset}));
+}
+
+// Texts share one store that is rebuilt now and then; a long run of random edits must
+// read back exactly like a plain vector of strings edited the same way.
+TEST(CategoryList, textsStayExactThroughLongRunsOfEdits) {
+    CategoryList list;
+    std::vector<std::string> expected;
+    std::vector<bool> ticks;
+    unsigned seed = 7;
+    const auto next = [&seed](unsigned range) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % range;
+    };
+    for (int step = 0; step < 20000; ++step) {
+        const unsigned action = expected.empty() ? 0 : next(10);
+        if (action < 4) {
+            std::string text(next(60), static_cast<char>('a' + next(26)));
+            text += std::to_string(step);
+            list.append(text);
+            expected.push_back(text);
+            ticks.push_back(false);
+        } else if (action < 7) {
+            const std::size_t i = next(static_cast<unsigned>(expected.size()));
+            expected[i] = "edited " + std::to_string(step) + std::string(next(40), 'z');
+            list.replaceText(i, expected[i]);
+        } else if (action == 7) {
+            const std::size_t i = next(static_cast<unsigned>(expected.size()));
+            list.setTicked(i, true);
+            ticks[i] = true;
+        } else if (action == 8) {
+            const std::size_t i = next(static_cast<unsigned>(expected.size()));
+            list.remove(i);
+            expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(i));
+            ticks.erase(ticks.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            // Drop every line whose text ends in an odd digit.
+            const auto odd = [](std::string_view t) { return (t.back() - '0') % 2 == 1; };
+            list.removeIf(odd);
+            for (std::size_t i = expected.size(); i-- > 0;)
+                if (odd(expected[i])) {
+                    expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(i));
+                    ticks.erase(ticks.begin() + static_cast<std::ptrdiff_t>(i));
+                }
+        }
+        if (step % 997 == 0 || step == 19999) {
+            ASSERT_EQ(texts(list), expected) << "after step " << step;
+            for (std::size_t i = 0; i < ticks.size(); ++i)
+                ASSERT_EQ(list.ticked(i), ticks[i]) << i;
+        }
+    }
+}
+
+TEST(CategoryList, assignTakesTextsThatLieInTheListItself) {
+    CategoryList list = listOf({"//Dairy", "Milk\t2", "Eggs\t12"});
+    list.assign({list.text(2), list.text(0), list.text(2)});
+    EXPECT_EQ(texts(list), (std::vector<std::string>{"Eggs\t12", "//Dairy", "Eggs\t12"}));
+    list.clear();
+    EXPECT_EQ(list.count(), 0u);
+    list.append("after clear");
+    EXPECT_EQ(list.text(0), "after clear");
 }
