@@ -26,26 +26,34 @@ ReportSystem::ReportSystem(ReportSettings settings, ReportHooks hooks)
     : settings_(std::move(settings)), hooks_(std::move(hooks)) {
     if (!hooks_.execDialog)
         hooks_.execDialog = [](QDialog& d) { return d.exec(); };
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter().isNull()
-                                  ? (QPrinterInfo::availablePrinters().isEmpty()
-                                         ? QPrinterInfo()
-                                         : QPrinterInfo::availablePrinters().constFirst())
-                                  : QPrinterInfo::defaultPrinter();
-    if (!info.isNull()) {
-        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        printerName_ = describe(info);
+}
+
+QPrinter* ReportSystem::printer() const {
+    if (!printerLookedUp_) {
+        printerLookedUp_ = true;
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter().isNull()
+                                      ? (QPrinterInfo::availablePrinters().isEmpty()
+                                             ? QPrinterInfo()
+                                             : QPrinterInfo::availablePrinters().constFirst())
+                                      : QPrinterInfo::defaultPrinter();
+        if (!info.isNull()) {
+            printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+            printerName_ = describe(info);
+        }
     }
+    return printer_.get();
 }
 
 ReportSystem::~ReportSystem() = default;
 
 QString ReportSystem::printerName() const {
-    return printer_ ? printerName_ : QString();
+    return printer() ? printerName_ : QString();
 }
 
 void ReportSystem::setPrinter(std::unique_ptr<QPrinter> printer, QString name) {
     printer_ = std::move(printer);
     printerName_ = std::move(name);
+    printerLookedUp_ = true;
 }
 
 void ReportSystem::execute(const ReportDef& definition, const ReportData& data, QWidget* parent) {
@@ -90,7 +98,7 @@ std::optional<Layout> ReportSystem::generate(const ReportDef& definition, const 
 }
 
 void ReportSystem::showPrinterSetup(QWidget* parent) {
-    if (!printer_)
+    if (!printer())
         return;
     QPrintDialog setup(printer_.get(), parent);
     setup.setWindowTitle(QObject::tr("Printer Setup"));
@@ -102,7 +110,7 @@ void ReportSystem::showPrinterSetup(QWidget* parent) {
 
 void ReportSystem::print(const Layout& layout, const OutputOptions& options, int fromPage,
                          int toPage) {
-    if (!printer_)
+    if (!printer())
         throw std::runtime_error("No printers installed");
     QPrinter& printer = *printer_;
     printer.setDocName(settings_.documentName);
@@ -117,7 +125,7 @@ void ReportSystem::print(const Layout& layout, const OutputOptions& options, int
 }
 
 void ReportSystem::preview(const Layout& layout, const OutputOptions& options, QWidget* parent) {
-    ReportPreview window(settings_.previewCaption, layout, printer_ != nullptr, parent);
+    ReportPreview window(settings_.previewCaption, layout, printer() != nullptr, parent);
     QObject::connect(&window, &ReportPreview::printRequested, &window, [&](int currentPage) {
         OutputOptionsDialog range(OutputOptionsDialog::Mode::PageRange, settings_.optionsCaption,
                                   printerName(), static_cast<int>(layout.pages.size()), currentPage,

@@ -44,8 +44,9 @@ public:
     // Returns when the user cancelled or the output is finished.
     void execute(const ReportDef& definition, const ReportData& data, QWidget* parent);
 
-    // The report's printer, or null when no printer is installed.
-    QPrinter* printer() const { return printer_.get(); }
+    // The report's printer, or null when no printer is installed. The print system is
+    // asked at the first need, not when the program starts: it may take its time.
+    QPrinter* printer() const;
     // "name on port" for the options dialog; empty without a printer.
     QString printerName() const;
     // Replaces the report's printer (tests print into a PDF-format printer).
@@ -61,8 +62,9 @@ private:
 
     ReportSettings settings_;
     ReportHooks hooks_;
-    std::unique_ptr<QPrinter> printer_;
-    QString printerName_;
+    mutable std::unique_ptr<QPrinter> printer_;
+    mutable QString printerName_;
+    mutable bool printerLookedUp_ = false;
 };
 
 } // namespace report
