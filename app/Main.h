@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/ListFile.h"
 #include "model/Document.h"
 
 #include <QMainWindow>
@@ -103,6 +104,10 @@ public:
     void MainMenuFileCloseClick();
     void SaveCategoryNames();
     void LoadCategoryNames();
+    // Gives the k-th group of a list file to the k-th page: its caption from the group's
+    // first line, its list the group's lines. The Notes page takes only a caption; pages
+    // beyond the groups stay as they are.
+    void LoadListGroups(const files::ListGroups& groups);
 
     // Help menu commands (app/MainHelp.cpp); wireHelpCommands connects them.
     void wireHelpCommands();

@@ -120,22 +120,25 @@ void TfrmMain::MainMenuFileOpenClick() {
     const files::ListGroups groups = files::groupListLines(bytes);
 
     GlobalData::gCurrentFile = path;
-    for (std::size_t k = 0; k < groups.size(); ++k) {
-        const QString caption = platform::toQString(model::categoryName(groups[k].front()));
-        if (k < model::CategoryCount) {
-            const int category = static_cast<int>(k);
-            pages_[k].sheet->setCaption(caption);
-            document_.list(category).assign(groups[k]);
-        } else {
-            tsNotes->setCaption(caption);
-        }
-    }
+    LoadListGroups(groups);
     spFile->setText(chosen);
     for (int c = 0; c < model::CategoryCount; ++c)
         updateTabStopsFromHeader(c);
     MainMenuFileSaveAs->setEnabled(true);
     // The list in hand is now the file's.
     clearModified();
+}
+
+void TfrmMain::LoadListGroups(const files::ListGroups& groups) {
+    for (std::size_t k = 0; k < groups.size() && k < files::PageCount; ++k) {
+        const QString caption = platform::toQString(model::categoryName(groups[k].front()));
+        if (k < model::CategoryCount) {
+            pages_[k].sheet->setCaption(caption);
+            document_.list(static_cast<int>(k)).assign(groups[k]);
+        } else {
+            tsNotes->setCaption(caption);
+        }
+    }
 }
 
 void TfrmMain::MainMenuFileSaveClick() {
