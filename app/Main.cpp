@@ -306,7 +306,7 @@ void TfrmMain::clearModified() {
     document_.clearModified();
 }
 
-void TfrmMain::updateTabStopsFromHeader(int category) {
+void TfrmMain::UpdateFromHeader(int category) {
     const CategoryPage& p = page(category);
     p.list->setTabStops(model::recomputeTabStops(p.list->tabStops(), p.header->sectionWidths(),
                                                  p.list->averageCharWidth()));
@@ -315,7 +315,7 @@ void TfrmMain::updateTabStopsFromHeader(int category) {
 void TfrmMain::FormCreate() {
     // Settings step: the stored values again, then the balloon style from the flag.
     AppSettingsPostRestore();
-    BalloonHints_->setBalloonStyle(GlobalData::gBalloonHints);
+    BalloonHints_->setShowBalloon(GlobalData::gBalloonHints);
     LoadCategoryNames();
 }
 
@@ -331,7 +331,7 @@ void TfrmMain::Exit1Click() {
 
 void TfrmMain::MainMenuToolsBalloonsClick() {
     GlobalData::gBalloonHints = MainMenuToolsBalloons->isChecked();
-    BalloonHints_->setBalloonStyle(GlobalData::gBalloonHints);
+    BalloonHints_->setShowBalloon(GlobalData::gBalloonHints);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

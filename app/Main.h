@@ -61,7 +61,7 @@ public:
     void setModified();
     void clearModified();
     // Recomputes one list's tab stops from its page's header.
-    void updateTabStopsFromHeader(int category);
+    void UpdateFromHeader(int category);
 
     // Start and end of the window's life.
     void FormCreate();

@@ -39,7 +39,7 @@ void TfrmMain::wireEditCommands() {
         connect(p.list, &QAbstractItemView::doubleClicked, this,
                 &TfrmMain::checkListBoxDoubleClick);
         connect(p.header, &controls::HeaderControl::sectionResize, this,
-                [this, category] { updateTabStopsFromHeader(category); });
+                [this, category] { UpdateFromHeader(category); });
     }
 }
 
@@ -115,7 +115,7 @@ void TfrmMain::addItemClick(int category) {
     p.nameField->clear();
     p.nameField->setFocus();
     setModified();
-    updateTabStopsFromHeader(category);
+    UpdateFromHeader(category);
 }
 
 void TfrmMain::checkListBoxDoubleClick() {

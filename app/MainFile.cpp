@@ -123,7 +123,7 @@ void TfrmMain::MainMenuFileOpenClick() {
     LoadListGroups(groups);
     spFile->setText(chosen);
     for (int c = 0; c < model::CategoryCount; ++c)
-        updateTabStopsFromHeader(c);
+        UpdateFromHeader(c);
     MainMenuFileSaveAs->setEnabled(true);
     // The list in hand is now the file's.
     clearModified();

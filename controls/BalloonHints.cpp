@@ -95,7 +95,7 @@ BalloonHints::~BalloonHints() {
     delete window_;
 }
 
-void BalloonHints::setBalloonStyle(bool balloon) {
+void BalloonHints::setShowBalloon(bool balloon) {
     balloon_ = balloon;
     hideHint();
 }

@@ -16,6 +16,7 @@ class HintWindow;
 // when the balloon style is off.
 class BalloonHints : public QObject {
     Q_OBJECT
+    Q_PROPERTY(bool ShowBalloon READ showBalloon WRITE setShowBalloon)
 public:
     static constexpr int HidePause = 500;
     static constexpr int ReshowPause = 50;
@@ -24,8 +25,8 @@ public:
     explicit BalloonHints(QObject* parent = nullptr);
     ~BalloonHints() override;
 
-    bool balloonStyle() const { return balloon_; }
-    void setBalloonStyle(bool balloon);
+    bool showBalloon() const { return balloon_; }
+    void setShowBalloon(bool balloon);
 
     // The hint window currently shown, if any (for tests and accessibility).
     QWidget* visibleHint() const;

@@ -59,7 +59,7 @@ std::string TPSettings::basePath() const {
     return path;
 }
 
-bool TPSettings::askAuto(const AutoEvent& event) {
+bool TPSettings::askAuto(const TPEvAutoSave& event) {
     bool go = true;
     if (event)
         event(this, go);

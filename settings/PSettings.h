@@ -26,7 +26,7 @@ public:
 };
 
 enum TPRootKeyType { prkCurrentUser, prkLocalMachine };
-enum TPFormSaveOpt : unsigned {
+enum TPFormSaveOpts : unsigned {
     pfsLeft = 1,
     pfsTop = 2,
     pfsWidth = 4,
@@ -39,14 +39,23 @@ enum TPAppSaveLocType { palRegistry, palUser };
 enum TPMRUDisplayType { pmdFileOnly, pmdFullPath, pmdAbbPath };
 enum TPMRUPlacement { pmpDescending, pmpBefore };
 
+// The events of the containers. An Auto event comes with Continue set; clearing it
+// cancels that registry save or restore. A User event is called once per setting when
+// the values go to the program's own store.
+using TPEvAutoSave = std::function<void(QObject* sender, bool& Continue)>;
+using TPEvAutoRestore = std::function<void(QObject* sender, bool& Continue)>;
+using TPEvUserSave = std::function<void(QObject* sender, TPSetting* setting)>;
+using TPEvUserRestore = std::function<void(QObject* sender, TPSetting* setting)>;
+using TPEvMRUClick =
+    std::function<void(QObject* sender, QAction* item, const std::string& file, int index)>;
+using TPEvSetFormKeyName = std::function<void(QObject* sender, std::string& name)>;
+
 // The common part of both containers: where in the registry their values live, the
 // ordered list of settings and the events around every save and restore.
 class TPSettings : public QObject {
     Q_OBJECT
 public:
     using Notify = std::function<void(QObject* sender)>;
-    using AutoEvent = std::function<void(QObject* sender, bool& Continue)>;
-    using UserEvent = std::function<void(QObject* sender, TPSetting* setting)>;
 
     ~TPSettings() override;
 
@@ -60,9 +69,11 @@ public:
     virtual void SetRegistryRootKey(TPRootKeyType root) { root_ = root; }
     bool SaveAll = true;
 
-    UserEvent OnUserSave, OnUserRestore;
+    TPEvUserSave OnUserSave;
+    TPEvUserRestore OnUserRestore;
     Notify OnPreSave, OnPostSave, OnPreRestore, OnPostRestore;
-    AutoEvent OnAutoSave, OnAutoRestore;
+    TPEvAutoSave OnAutoSave;
+    TPEvAutoRestore OnAutoRestore;
 
     const std::vector<TPSetting*>& Settings() const { return settings_; }
     // The first setting whose Name is exactly name; raises "No such setting".
@@ -88,7 +99,7 @@ protected:
     // The prefix "Software\Company\Software\Version\" with empty levels left out.
     std::string basePath() const;
     // Registry save or restore with the Auto event; true when it ran.
-    bool askAuto(const AutoEvent& event);
+    bool askAuto(const TPEvAutoSave& event);
     // The root key the registry is opened from.
     platform::RootKey rootKey() const;
     // The registry save in one batch; raises when a value or the store could not be
@@ -150,10 +161,6 @@ private:
 class TPFormSettings : public TPSettings {
     Q_OBJECT
 public:
-    using MRUClick =
-        std::function<void(QObject* sender, QAction* item, const std::string& file, int index)>;
-    using SetFormKeyName = std::function<void(QObject* sender, std::string& name)>;
-
     // Raises EPFormSettingsException when owner is not a window.
     explicit TPFormSettings(QObject* owner);
     ~TPFormSettings() override;
@@ -165,8 +172,8 @@ public:
     bool MRUValidate = true;
     bool AddToRecentDocs = true;
     bool AutoRestartApp = false;
-    MRUClick OnMRUClick;
-    SetFormKeyName OnSetFormKeyName;
+    TPEvMRUClick OnMRUClick;
+    TPEvSetFormKeyName OnSetFormKeyName;
 
     // Setting and value entries as the window's stored configuration lists them; an
     // entry equal to an earlier one in all four values is dropped.

@@ -151,7 +151,7 @@ TEST_F(MainWindow, eachListShowsItsMarkerLineAndDesignedStops) {
 TEST_F(MainWindow, headerDrivenTabStopsUseTheListsAverageWidth) {
     const TfrmMain::CategoryPage& p = window->page(1);
     const int a = p.list->averageCharWidth();
-    window->updateTabStopsFromHeader(1);
+    window->UpdateFromHeader(1);
     EXPECT_EQ(p.list->tabStops(), (std::vector<int>{300 / a + 1, 400 / a + 1, 24, -32}));
 }
 
@@ -198,17 +198,17 @@ TEST_F(MainWindow, balloonHintsEntryTogglesFlagAndStyle) {
     entry->trigger();
     EXPECT_FALSE(entry->isChecked());
     EXPECT_FALSE(GlobalData::gBalloonHints);
-    EXPECT_FALSE(window->balloonHints()->balloonStyle());
+    EXPECT_FALSE(window->balloonHints()->showBalloon());
     entry->trigger();
     EXPECT_TRUE(GlobalData::gBalloonHints);
-    EXPECT_TRUE(window->balloonHints()->balloonStyle());
+    EXPECT_TRUE(window->balloonHints()->showBalloon());
 }
 
 TEST_F(MainWindow, hintsShowAsBalloonsOrRectanglesAlike) {
     window->show();
     auto* button = child<QToolButton>("BtnOpen");
     for (bool balloon : {true, false}) {
-        window->balloonHints()->setBalloonStyle(balloon);
+        window->balloonHints()->setShowBalloon(balloon);
         window->balloonHints()->showHint(button, button->mapToGlobal(QPoint(5, 5)));
         QWidget* hint = window->balloonHints()->visibleHint();
         ASSERT_NE(hint, nullptr);

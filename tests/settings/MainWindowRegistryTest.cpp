@@ -162,7 +162,7 @@ TEST_F(MainWindowRegistry, secondRunComesBackAsTheUserLeftIt) {
     EXPECT_EQ(child<controls::TabSheet>(*window, "tsGrains")->caption(), "");
     EXPECT_FALSE(child<QAction>(*window, "MainMenuToolsBalloons")->isChecked());
     EXPECT_TRUE(GlobalData::gBalloonHints);
-    EXPECT_TRUE(window->balloonHints()->balloonStyle());
+    EXPECT_TRUE(window->balloonHints()->showBalloon());
 }
 
 TEST_F(MainWindowRegistry, balloonFlagAndTickAreRestoredApart) {
@@ -171,7 +171,7 @@ TEST_F(MainWindowRegistry, balloonFlagAndTickAreRestoredApart) {
     auto window = start();
     EXPECT_TRUE(child<QAction>(*window, "MainMenuToolsBalloons")->isChecked());
     EXPECT_FALSE(GlobalData::gBalloonHints);
-    EXPECT_FALSE(window->balloonHints()->balloonStyle());
+    EXPECT_FALSE(window->balloonHints()->showBalloon());
 
     // The hide step writes the flag as it is at the end, whatever the tick says.
     child<QAction>(*window, "MainMenuToolsBalloons")->trigger();
