@@ -85,6 +85,17 @@ public:
     void btnAddFreezerClick() { addItemClick(7); }
     void btnAddBabyClick() { addItemClick(8); }
     void tnAddMiscClick() { addItemClick(9); }
+    // A column of a page's header was resized: that list's tab stops follow.
+    void hdrDairySectionResize() { UpdateFromHeader(0); }
+    void hdrMeatSectionResize() { UpdateFromHeader(1); }
+    void hdrVeggiesSectionResize() { UpdateFromHeader(2); }
+    void hdrFruitsSectionResize() { UpdateFromHeader(3); }
+    void hdrGrainsSectionResize() { UpdateFromHeader(4); }
+    void hdrCansSectionResize() { UpdateFromHeader(5); }
+    void hdrDrinksSectionResize() { UpdateFromHeader(6); }
+    void hdrFreezerSectionResize() { UpdateFromHeader(7); }
+    void hdrBabySectionResize() { UpdateFromHeader(8); }
+    void hdrMiscSectionResize() { UpdateFromHeader(9); }
     void checkListBoxDoubleClick();
     void mnuPFoodRenameClick();
     void mnuPFoodDeleteClick();

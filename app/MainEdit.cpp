@@ -32,14 +32,20 @@ void TfrmMain::wireEditCommands() {
     buildPopupMenu();
     // The window opens ready for typing the first item.
     page(0).nameField->setFocus();
+    using Handler = void (TfrmMain::*)();
+    static constexpr Handler sectionResize[model::CategoryCount] = {
+        &TfrmMain::hdrDairySectionResize,   &TfrmMain::hdrMeatSectionResize,
+        &TfrmMain::hdrVeggiesSectionResize, &TfrmMain::hdrFruitsSectionResize,
+        &TfrmMain::hdrGrainsSectionResize,  &TfrmMain::hdrCansSectionResize,
+        &TfrmMain::hdrDrinksSectionResize,  &TfrmMain::hdrFreezerSectionResize,
+        &TfrmMain::hdrBabySectionResize,    &TfrmMain::hdrMiscSectionResize};
     for (int category = 0; category < model::CategoryCount; ++category) {
         const CategoryPage& p = page(category);
         connect(p.addButton, &QPushButton::clicked, this,
                 [this, category] { addItemClick(category); });
         connect(p.list, &QAbstractItemView::doubleClicked, this,
                 &TfrmMain::checkListBoxDoubleClick);
-        connect(p.header, &controls::HeaderControl::sectionResize, this,
-                [this, category] { UpdateFromHeader(category); });
+        connect(p.header, &controls::HeaderControl::sectionResize, this, sectionResize[category]);
     }
 }
 

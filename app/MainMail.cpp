@@ -53,11 +53,12 @@ void TfrmMain::wireMailCommands() {
 void TfrmMain::MainMenuToolsSendEmailClick() {
     auto* mapiSendMessage = findChild<share::TMapiSendMessage*>(QStringLiteral("mapiSendMessage"),
                                                                 Qt::FindDirectChildrenOnly);
-    std::vector<std::string> textLines;
+    // TextLines: the rendered list, made just before rendering and gone after sending.
+    std::vector<std::string> TextLines;
     std::vector<std::string> attachments;
     const std::string path = share::shoppingListPath();
     const DeleteOnExit textFile(path);
-    share::RenderShoppingText(document_, today(), userMonthNames(), textLines);
+    share::RenderShoppingText(document_, today(), userMonthNames(), TextLines);
     attachments.push_back(path);
     mapiSendMessage->setAttachments(attachments);
     mapiSendMessage->Send();

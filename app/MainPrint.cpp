@@ -56,6 +56,7 @@ void TfrmMain::MainMenuFilePrintClick() {
 
 void TfrmMain::MainMenuFilePrintSetupClick() {
     QPrintDialog dialog(&print_->setupPrinter(), this);
+    dialog.setObjectName(QStringLiteral("dlgPrint"));
     dialog.setWindowTitle(tr("Print Setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
     ModalSeam::execDialog(dialog);
