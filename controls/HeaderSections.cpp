@@ -2,6 +2,7 @@
 
 #include "controls/HeaderControl.h"
 
+#include <QSignalBlocker>
 #include <algorithm>
 
 namespace controls {
@@ -26,6 +27,9 @@ int HeaderSection::width() const {
 }
 
 void HeaderSection::setWidth(int width) {
+    // A width set through the collection (a restore) is not the user's resize: the
+    // header reports nothing, so the lists keep their tab stops.
+    const QSignalBlocker quiet(header_);
     // Kept within the section's limits, so a damaged stored width cannot blow it up.
     const int low = std::max(0, minWidth_);
     header_->resizeSection(index(), std::clamp(width, low, std::max(low, maxWidth_)));

@@ -4,6 +4,7 @@
 #include "app/Main.h"
 #include "app/ModalSeam.h"
 #include "controls/BalloonHints.h"
+#include "controls/CheckListBox.h"
 #include "controls/HeaderControl.h"
 #include "controls/PageControl.h"
 #include "platform/FileRegistryStore.h"
@@ -154,6 +155,9 @@ TEST_F(MainWindowRegistry, secondRunComesBackAsTheUserLeftIt) {
     EXPECT_EQ(window->pageControl()->activePage()->objectName(), "tsFreezer");
     EXPECT_EQ(child<controls::HeaderControl>(*window, "hdrMeat")->sectionWidths(),
               (std::vector<int>{222, 100}));
+    // Restored widths reach the header only: the list keeps its designed stops until
+    // an add, an Open or a resize by the user.
+    EXPECT_EQ(window->page(1).list->tabStops(), (std::vector<int>{8, 16, 24, -32}));
     EXPECT_EQ(child<controls::HeaderControl>(*window, "hdrBaby")->sectionWidths(),
               (std::vector<int>{300, 100}));
     EXPECT_EQ(child<controls::HeaderControl>(*window, "hdrCans")->sectionWidths(),
