@@ -1,101 +1,166 @@
 #include "controls/HeaderControl.h"
 
-#include <QAbstractTableModel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QStringList>
+#include <QStyleOptionHeader>
+#include <algorithm>
 
 namespace controls {
 
-// The header's only data: the section texts, as columns of an empty table.
-class HeaderControl::SectionModel : public QAbstractTableModel {
-public:
-    using QAbstractTableModel::QAbstractTableModel;
+namespace {
 
-    int rowCount(const QModelIndex& = QModelIndex()) const override { return 0; }
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override {
-        return parent.isValid() ? 0 : static_cast<int>(texts_.size());
-    }
-    QVariant data(const QModelIndex&, int) const override { return {}; }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-            section >= texts_.size())
-            return {};
-        return texts_.at(section);
-    }
-    void setTexts(const QStringList& texts) {
-        beginResetModel();
-        texts_ = texts;
-        endResetModel();
-    }
-    void appendText(const QString& text) {
-        const int column = static_cast<int>(texts_.size());
-        beginInsertColumns(QModelIndex(), column, column);
-        texts_ << text;
-        endInsertColumns();
-    }
-    void setText(int section, const QString& text) {
-        if (section < 0 || section >= texts_.size())
-            return;
-        texts_[section] = text;
-        emit headerDataChanged(Qt::Horizontal, section, section);
-    }
+// How far from a section's right edge a press still grabs that edge.
+constexpr int EdgeReach = 3;
 
-private:
-    QStringList texts_;
-};
+} // namespace
 
 HeaderControl::HeaderControl(QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent), model_(new SectionModel(this)),
-      sections_(new HeaderSections(this)) {
-    setModel(model_);
-    setSectionsClickable(false);
-    setHighlightSections(false);
-    setStretchLastSection(false);
-    setSectionResizeMode(QHeaderView::Interactive);
-    setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setMinimumSectionSize(0);
-    connect(this, &QHeaderView::sectionResized, this,
-            [this](int logical, int, int) { emit sectionResize(logical); });
+    : QWidget(parent), collection_(new HeaderSections(this)) {
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 int HeaderControl::sectionCount() const {
-    return model_->columnCount();
+    return static_cast<int>(sections_.size());
 }
 
 HeaderControl::Section HeaderControl::section(int index) const {
-    return {model_->headerData(index, Qt::Horizontal, Qt::DisplayRole).toString(),
-            sectionSize(index)};
+    return index >= 0 && index < sectionCount() ? sections_[static_cast<std::size_t>(index)]
+                                                : Section{QString(), 0};
 }
 
 void HeaderControl::setSections(const std::vector<Section>& sections) {
-    const QSignalBlocker block(this);
-    QStringList texts;
-    for (const Section& s : sections)
-        texts << s.text;
-    model_->setTexts(texts);
-    for (int i = 0; i < static_cast<int>(sections.size()); ++i)
-        resizeSection(i, sections[static_cast<std::size_t>(i)].width);
-    sections_->sync();
-}
-
-void HeaderControl::appendSection(const Section& section) {
-    const int index = sectionCount();
-    {
-        const QSignalBlocker block(this);
-        model_->appendText(section.text);
-        resizeSection(index, section.width);
-    }
-    sections_->sync();
-}
-
-void HeaderControl::setSectionText(int index, const QString& text) {
-    model_->setText(index, text);
+    sections_ = sections;
+    for (Section& s : sections_)
+        s.width = std::max(0, s.width);
+    sectionsChanged();
 }
 
 std::vector<int> HeaderControl::sectionWidths() const {
     std::vector<int> widths;
-    for (int i = 0; i < sectionCount(); ++i)
-        widths.push_back(sectionSize(i));
+    widths.reserve(sections_.size());
+    for (const Section& s : sections_)
+        widths.push_back(s.width);
     return widths;
+}
+
+int HeaderControl::sectionSize(int index) const {
+    return section(index).width;
+}
+
+void HeaderControl::resizeSection(int index, int width) {
+    if (index < 0 || index >= sectionCount())
+        return;
+    Section& s = sections_[static_cast<std::size_t>(index)];
+    width = std::max(0, width);
+    if (s.width == width)
+        return;
+    s.width = width;
+    update();
+    emit sectionResize(index);
+}
+
+void HeaderControl::appendSection(const Section& section) {
+    sections_.push_back({section.text, std::max(0, section.width)});
+    sectionsChanged();
+}
+
+void HeaderControl::setSectionText(int index, const QString& text) {
+    if (index < 0 || index >= sectionCount())
+        return;
+    sections_[static_cast<std::size_t>(index)].text = text;
+    sectionsChanged();
+}
+
+void HeaderControl::sectionsChanged() {
+    QStringList texts;
+    for (const Section& s : sections_)
+        texts << s.text;
+    setAccessibleName(texts.join(QStringLiteral(", ")));
+    collection_->sync();
+    update();
+}
+
+QSize HeaderControl::sizeHint() const {
+    int width = 0;
+    for (const Section& s : sections_)
+        width += s.width;
+    return QSize(width, fontMetrics().height() + 4);
+}
+
+int HeaderControl::sectionLeft(int index) const {
+    int left = 0;
+    for (int i = 0; i < index; ++i)
+        left += sections_[static_cast<std::size_t>(i)].width;
+    return left;
+}
+
+int HeaderControl::edgeAt(int x) const {
+    // The last edge within reach wins, so that a section dragged down to no width can
+    // still be pulled open again.
+    int found = -1;
+    int right = 0;
+    for (int i = 0; i < sectionCount(); ++i) {
+        right += sections_[static_cast<std::size_t>(i)].width;
+        if (std::abs(x - right) <= EdgeReach)
+            found = i;
+    }
+    return found;
+}
+
+void HeaderControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionHeader opt;
+    opt.initFrom(this);
+    opt.orientation = Qt::Horizontal;
+    opt.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    opt.state |= QStyle::State_Horizontal | QStyle::State_Raised;
+    int left = 0;
+    const int count = sectionCount();
+    for (int i = 0; i < count; ++i) {
+        const Section& s = sections_[static_cast<std::size_t>(i)];
+        opt.section = i;
+        opt.text = s.text;
+        opt.rect = QRect(left, 0, s.width, height());
+        opt.position = count == 1       ? QStyleOptionHeader::OnlyOneSection
+                       : i == 0         ? QStyleOptionHeader::Beginning
+                       : i == count - 1 ? QStyleOptionHeader::End
+                                        : QStyleOptionHeader::Middle;
+        if (s.width > 0)
+            style()->drawControl(QStyle::CE_Header, &opt, &painter, this);
+        left += s.width;
+    }
+    if (left < width()) {
+        QStyleOption empty;
+        empty.initFrom(this);
+        empty.state |= QStyle::State_Horizontal;
+        empty.rect = QRect(left, 0, width() - left, height());
+        style()->drawControl(QStyle::CE_HeaderEmptyArea, &empty, &painter, this);
+    }
+}
+
+void HeaderControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        dragged_ = edgeAt(event->position().toPoint().x());
+    QWidget::mousePressEvent(event);
+}
+
+void HeaderControl::mouseMoveEvent(QMouseEvent* event) {
+    const int x = event->position().toPoint().x();
+    if (dragged_ >= 0)
+        resizeSection(dragged_, x - sectionLeft(dragged_));
+    else if (edgeAt(x) >= 0)
+        setCursor(Qt::SplitHCursor);
+    else
+        unsetCursor();
+    QWidget::mouseMoveEvent(event);
+}
+
+void HeaderControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        dragged_ = -1;
+    QWidget::mouseReleaseEvent(event);
 }
 
 } // namespace controls
