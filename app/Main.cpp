@@ -274,15 +274,15 @@ void TfrmMain::buildNotesPage() {
     tsNotes = new controls::TabSheet(tr("Notes"), pcFoodMain);
     tsNotes->setObjectName(QStringLiteral("tsNotes"));
     pcFoodMain->addSheet(tsNotes);
-    auto* label = new QLabel(tr("Add extra notes to list here: (Ex: \"Don't forget to gas up "
-                                "the car !)"),
-                             tsNotes);
+    auto* label =
+        new controls::AutoSizeLabel(tr("Add extra notes to list here: (Ex: \"Don't forget to "
+                                       "gas up the car !)"),
+                                    tsNotes);
     label->setObjectName(QStringLiteral("Label1"));
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
     label->move(32, 16);
-    label->adjustSize();
     mmoNotes = new controls::NotesMemo(tsNotes);
     mmoNotes->setObjectName(QStringLiteral("mmoNotes"));
     mmoNotes->setAccessibleName(tr("Notes"));

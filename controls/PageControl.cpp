@@ -1,5 +1,7 @@
 #include "controls/PageControl.h"
 
+#include <QEvent>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOptionTab>
@@ -26,8 +28,13 @@ public:
 
 protected:
     QSize tabSizeHint(int index) const override {
-        const int text = fontMetrics().horizontalAdvance(tabText(index));
-        return QSize(text + 2 * Slant + 16, PageControl::TabHeight);
+        return QSize(textWidth(tabText(index)) + 2 * Slant + 16, PageControl::TabHeight);
+    }
+
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            textWidths_.clear();
+        QTabBar::changeEvent(event);
     }
 
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
@@ -74,6 +81,22 @@ protected:
         p.setPen(BorderColour);
         p.drawLine(0, height() - 1, width(), height() - 1);
     }
+
+private:
+    // The tab bar asks for every tab's size on each insertion and caption change;
+    // measuring a caption shapes its text, so each caption is measured once per font.
+    int textWidth(const QString& text) const {
+        const auto known = textWidths_.constFind(text);
+        if (known != textWidths_.cend())
+            return *known;
+        const int width = fontMetrics().horizontalAdvance(text);
+        if (textWidths_.size() > 64) // captions renamed many times over
+            textWidths_.clear();
+        textWidths_.insert(text, width);
+        return width;
+    }
+
+    mutable QHash<QString, int> textWidths_;
 };
 
 } // namespace

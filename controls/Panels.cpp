@@ -1,5 +1,6 @@
 #include "controls/Panels.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace controls {
@@ -19,6 +20,17 @@ void GroovedToolBar::paintEvent(QPaintEvent* event) {
     p.drawLine(0, 0, width() - 1, 0);
     p.setPen(palette().color(QPalette::Light));
     p.drawLine(0, 1, width() - 1, 1);
+}
+
+void AutoSizeLabel::showEvent(QShowEvent* event) {
+    adjustSize();
+    QLabel::showEvent(event);
+}
+
+void AutoSizeLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange && isVisible())
+        adjustSize();
 }
 
 } // namespace controls

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QLabel>
 #include <QToolBar>
 
 namespace controls {
@@ -23,6 +24,18 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// A label as large as its text. It measures itself when it is shown, not when it is
+// made, so a label on a page nobody has opened costs no font loading at start-up.
+class AutoSizeLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 };
 
 } // namespace controls
