@@ -61,6 +61,21 @@ std::vector<std::pair<QByteArray, int>> setMembers(const QMetaEnum& e) {
 
 } // namespace
 
+QObject* TPSetting::component(const QByteArray& name) const {
+    // The remembered one still counts while it carries exactly that name and sits in
+    // the window; a match that ignored letter case is looked up anew each time.
+    if (component_ && componentName_ == name && component_->objectName() == QLatin1String(name)) {
+        for (QObject* o = component_->parent(); o; o = o->parent())
+            if (o == window_)
+                return component_;
+    }
+    QObject* found = findComponent(window_, name);
+    const bool exact = found && found->objectName() == QLatin1String(name);
+    component_ = exact ? found : nullptr;
+    componentName_ = exact ? name : QByteArray();
+    return found;
+}
+
 TPSetting::Target TPSetting::resolve(bool forReading) const {
     Target target;
     QObject* window = window_;
@@ -91,8 +106,8 @@ TPSetting::Target TPSetting::resolve(bool forReading) const {
             current = held;
             continue;
         }
-        if (QObject* component = findComponent(window, part)) {
-            current = component;
+        if (QObject* found = component(part)) {
+            current = found;
             continue;
         }
         if (forReading && last && pcollection::hasHiddenProperty(current, part)) {

@@ -126,7 +126,13 @@ private:
     void readValue(TPRegistry& registry);
     void decodeBinary(pbinary::Reader& reader, bool encrypted);
 
+    QObject* component(const QByteArray& name) const;
+
     QPointer<QObject> window_;
+    // The component last found by name: a setting resolves its path at every read,
+    // restore and save, and a search of the window's whole tree is what that costs.
+    mutable QPointer<QObject> component_;
+    mutable QByteArray componentName_;
     TPValue value_;
     TPValue design_;
     bool applying_ = false;
