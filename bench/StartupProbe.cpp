@@ -1,51 +1,25 @@
-// Starts either the real main window or a bare QMainWindow and exits at the first paint,
-// so that a benchmark can time process start to first paint for both alike. It writes
-// the moment of the first paint on the monotonic clock, in that clock's ticks.
+// Starts the program as its main() does and exits at the first paint of the window, so
+// that a benchmark can time process start to first paint.
 #include "app/ErrorBox.h"
 #include "app/Fonts.h"
 #include "app/Main.h"
+#include "bench/FirstPaint.h"
+#include "controls/ProgramStyle.h"
+#include "platform/FontPreload.h"
 
-#include <QEvent>
-#include <QMainWindow>
-#include <chrono>
-#include <cstdio>
-#include <cstring>
-#include <memory>
-
-namespace {
-
-class FirstPaint : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() && !painted_) {
-            painted_ = true;
-            const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-            std::printf("%lld\n", static_cast<long long>(now));
-            std::fflush(stdout);
-            QCoreApplication::exit(0);
-        }
-        return false;
-    }
-
-private:
-    bool painted_ = false;
-};
-
-} // namespace
+#include <QScopeGuard>
 
 int main(int argc, char** argv) {
-    const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
+    platform::FontPreload fontPreload;
     ProvendoApplication app(argc, argv);
+    const auto joinFontPreload = qScopeGuard([&fontPreload] { fontPreload.join(); });
     ProvendoApplication::setApplicationName(QStringLiteral("Provendo"));
+    ProvendoApplication::setApplicationDisplayName(QStringLiteral("Provendo"));
+    ProvendoApplication::setStyle(new controls::ProgramStyle);
+    Fonts::installSubstitutes();
     FirstPaint probe;
     app.installEventFilter(&probe);
-    std::unique_ptr<QMainWindow> window;
-    if (bare) {
-        window = std::make_unique<QMainWindow>();
-    } else {
-        Fonts::installSubstitutes();
-        window = std::make_unique<TfrmMain>();
-    }
-    window->show();
+    TfrmMain window;
+    window.show();
     return ProvendoApplication::exec();
 }
