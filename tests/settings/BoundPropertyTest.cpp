@@ -225,6 +225,34 @@ TEST_F(BoundPropertyTest, activePageIsStoredByNameAndOnlyAPageIsTaken) {
     EXPECT_EQ(probe_->button, button_);
 }
 
+TEST_F(BoundPropertyTest, aSettingFollowsItsComponentWhenItIsRenamedOrReplaced) {
+    TPSetting& s = bound("prb.Count");
+    probe_->count = 4;
+    s.SaveValue(registry_, kKey, true);
+    EXPECT_EQ(stored(kKey + "\\prb", "Count"), RegValue::dword(4));
+
+    // The remembered component no longer carries the name: the new bearer is used.
+    probe_->setObjectName("old");
+    auto* second = new Probe;
+    second->setParent(&window_);
+    second->setObjectName("prb");
+    second->count = 9;
+    s.SaveValue(registry_, kKey, true);
+    EXPECT_EQ(stored(kKey + "\\prb", "Count"), RegValue::dword(9));
+
+    // The remembered component is gone, or has left the window.
+    delete second;
+    probe_->setObjectName("prb");
+    s.SaveValue(registry_, kKey, true);
+    EXPECT_EQ(stored(kKey + "\\prb", "Count"), RegValue::dword(4));
+    QObject elsewhere;
+    probe_->setParent(&elsewhere);
+    probe_->count = 6;
+    s.SaveValue(registry_, kKey, true);
+    probe_->setParent(&window_);
+    EXPECT_NE(stored(kKey + "\\prb", "Count"), RegValue::dword(6));
+}
+
 TEST_F(BoundPropertyTest, propertiesOfEveryTypeReadAndApply) {
     restore("prb.Count", "prb", "Count", RegValue::text("3.7"));
     EXPECT_EQ(probe_->count, 3);
