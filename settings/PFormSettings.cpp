@@ -3,6 +3,7 @@
 #include "settings/FlagGuard.h"
 #include "settings/PBinary.h"
 #include "settings/PSettings.h"
+#include "settings/PlacementRules.h"
 
 #include <QAction>
 #include <QApplication>
@@ -293,53 +294,13 @@ void TPFormSettings::applyPlacement(const Placement& p) {
         mru_ = p.mru;
         RebuildMRU();
     }
-    const QSize screen = w->screen()->size();
-    const int sw = screen.width();
-    const int sh = screen.height();
-    int left = w->x(), top = w->y(), width = w->width(), height = w->height();
-    if (p.left == -1 && p.top == -1 && p.width == -1 && p.height == -1) {
-        if (centred_) {
-            left = (sw - width) / 2;
-            top = (sh - height) / 2;
-        } else {
-            if (left + width > sw)
-                left = sw - width;
-            if (top + height > sh)
-                top = sh - height;
-            left = std::max(left, 0);
-            top = std::max(top, 0);
-        }
-    } else {
-        int l = p.left, t = p.top;
-        const std::string now = std::to_string(sw) + 'x' + std::to_string(sh);
-        if (p.screenRes == now) {
-            l = std::min(l, sw - 20);
-            t = std::min(t, sh - 20);
-        } else {
-            if (l + p.width > sw)
-                l = sw - p.width;
-            if (t + p.height > sh)
-                t = sh - p.height;
-        }
-        if (l < 0 && l != -1)
-            l = 0;
-        if (t < 0 && t != -1)
-            t = 0;
-        left = l != -1 ? l : left;
-        top = t != -1 ? t : top;
-        width = p.width != -1 ? p.width : width;
-        height = p.height != -1 ? p.height : height;
-    }
-    // A monitor that is gone would leave the window where nobody can reach it.
-    QRect rect(left, top, width, height);
-    bool visible = false;
+    placement::Screens screens;
+    screens.screen = w->screen()->size();
     for (const QScreen* s : QGuiApplication::screens())
-        visible = visible || s->availableGeometry().intersects(rect);
-    if (!visible) {
-        const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
-        rect.setSize(rect.size().boundedTo(work.size()));
-        rect.moveTopLeft(work.topLeft());
-    }
+        screens.geometries.push_back(s->geometry());
+    screens.primaryWorkArea = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect rect = placement::restoredRect({p.left, p.top, p.width, p.height, p.screenRes},
+                                               QRect(w->pos(), w->size()), centred_, screens);
     w->move(rect.topLeft());
     w->resize(rect.size());
     if (p.state == 1) {
