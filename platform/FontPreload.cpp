@@ -4,6 +4,8 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
+#include <system_error>
+
 namespace platform {
 
 FontPreload::FontPreload() {
@@ -11,7 +13,11 @@ FontPreload::FontPreload() {
     // Parsing the configuration files is most of the font start-up cost. The library
     // loads its configuration once per process, safely from any thread: whichever of
     // this thread and the first text measurement comes second finds it loaded.
-    thread_ = std::thread([] { FcInit(); });
+    try {
+        thread_ = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the first text measured loads the configuration itself.
+    }
 #endif
 }
 
