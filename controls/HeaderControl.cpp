@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QStyleOptionHeader>
 #include <algorithm>
+#include <cstdlib>
 
 namespace controls {
 
