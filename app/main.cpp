@@ -1,10 +1,5 @@
 #include "app/Main.h"
-#include "app/ErrorBox.h"
-#include "app/Fonts.h"
-#include "controls/ProgramStyle.h"
-#include "platform/FontPreload.h"
-
-#include <QScopeGuard>
+#include "app/ProgramStart.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,14 +32,7 @@ int main(int argc, char** argv) {
                      argv[0]);
         return 2;
     }
-    platform::FontPreload fontPreload;
-    ProvendoApplication app(argc, argv);
-    // Joined before the application object goes, whatever way main ends.
-    const auto joinFontPreload = qScopeGuard([&fontPreload] { fontPreload.join(); });
-    ProvendoApplication::setApplicationName(QStringLiteral("Provendo"));
-    ProvendoApplication::setApplicationDisplayName(QStringLiteral("Provendo"));
-    ProvendoApplication::setStyle(new controls::ProgramStyle);
-    Fonts::installSubstitutes();
+    ProgramStart start(argc, argv);
 
     TfrmMain window;
     window.show();

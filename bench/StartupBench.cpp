@@ -6,9 +6,9 @@
 // program with everything a previous run stored, in an order that rotates from one
 // iteration to the next: a start right after the program's own end is slower (the display
 // server is still freeing the last window), and rotating spreads that over all three.
-// The counters are the medians. The time runs from just before the process
-// is started to the moment the probe sees its first paint event (both read the same
-// monotonic clock), so the settings save at the probe's end is not counted.
+// The counters are the medians. The time runs from just before the process is started to
+// the moment the probe sees its first paint event (both read the same monotonic clock),
+// so the settings save at the probe's end is not counted.
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
