@@ -39,10 +39,17 @@ private:
     int fd_;
 };
 
+// Only a regular file is read, and opening never waits (on a named pipe): anything else
+// in the file's place counts as unreadable.
 bool readFile(const std::string& path, std::string& out) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
     out.clear();
     char buffer[65536];
     bool ok = true;
@@ -118,6 +125,7 @@ FileRegistryStore::FileRegistryStore(std::string userFolder, std::string machine
     std::string content;
     if (!machineFile_.empty() && readFile(machineFile_, content))
         machine_ = parseRegEdit4(content, kMachineRoot).tree;
+    removeStaleTemporaries(userFile());
     refresh();
 }
 
@@ -214,8 +222,9 @@ bool FileRegistryStore::write() {
     RegTree disk = readDisk();
     for (const Change& c : pending_)
         replay(disk, c);
-    lastError_ = writeWhole(userFile(), writeRegEdit4(disk, kUserRoot));
-    lastWriteOk_ = lastError_.empty();
+    const std::string error = writeWhole(userFile(), writeRegEdit4(disk, kUserRoot));
+    lastWriteOk_ = error.empty();
+    lastError_ = lastWriteOk_ ? error : "Cannot create file \"" + userFile() + "\". " + error;
     if (!lastWriteOk_)
         return false;
     user_ = std::move(disk);

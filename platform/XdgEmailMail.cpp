@@ -369,23 +369,37 @@ std::string XdgEmailService::mailFolder() {
     return base + "/provendo/outgoing-mail";
 }
 
+// Without PATH the system's default search path; the folder the program was started in
+// (an empty or relative entry) is never searched, so a file dropped there is not run as
+// the mail program.
 std::string XdgEmailService::findOnPath(const std::string& name) {
     const char* path = std::getenv("PATH");
-    std::string folders = path ? path : "";
+    std::string folders = path ? path : defaultSearchPath();
     std::size_t start = 0;
     while (start <= folders.size()) {
         std::size_t end = folders.find(':', start);
         if (end == std::string::npos)
             end = folders.size();
-        const std::string folder = end > start ? folders.substr(start, end - start) : ".";
+        const std::string folder = folders.substr(start, end - start);
+        start = end + 1;
+        if (folder.empty() || folder.front() != '/')
+            continue;
         const std::string candidate = folder + "/" + name;
         struct stat info {};
         if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
             ::access(candidate.c_str(), X_OK) == 0)
             return candidate;
-        start = end + 1;
     }
     return {};
+}
+
+std::string XdgEmailService::defaultSearchPath() {
+    std::string path(::confstr(_CS_PATH, nullptr, 0), '\0');
+    if (path.empty())
+        return "/usr/bin:/bin";
+    ::confstr(_CS_PATH, path.data(), path.size());
+    path.pop_back();
+    return path;
 }
 
 namespace {

@@ -40,6 +40,8 @@ public:
     static std::string mailFolder();
     // The executable file of that name in a folder of $PATH, or empty.
     static std::string findOnPath(const std::string& name);
+    // The system's own search path, used when PATH is not set.
+    static std::string defaultSearchPath();
     // What an exit status of xdg-email means as a simple-mail result.
     static mapi::ULong resultForExitCode(int exitCode);
 

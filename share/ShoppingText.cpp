@@ -72,7 +72,7 @@ void RenderShoppingText(const model::Document& document, const CalendarDate& tod
         bytes += line;
         bytes += "\r\n";
     }
-    platform::replaceFile(shoppingListPath(), bytes);
+    platform::replaceWithNewFile(shoppingListPath(), bytes);
 }
 
 } // namespace share

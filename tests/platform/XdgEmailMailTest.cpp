@@ -208,3 +208,28 @@ TEST_F(XdgEmailTest, offeredOnlyWhenXdgEmailIsOnThePath) {
     EXPECT_EQ(sendMail(1, 0, &message, 0x09, 0), 0u);
     EXPECT_TRUE(fake.ran());
 }
+
+TEST_F(XdgEmailTest, withoutPathTheSystemPathIsSearchedAndNeverTheCurrentFolder) {
+    // A program of that name waits in the folder the program was started from.
+    const std::string planted = source.file("xdg-email");
+    writeBytes(planted, "#!/bin/sh\nexit 0\n");
+    ::chmod(planted.c_str(), 0755);
+    const fs::path startedIn = fs::current_path();
+    fs::current_path(source.path());
+    std::string unset, relative, shell;
+    {
+        const ScopedEnv path("PATH", "");
+        ::unsetenv("PATH");
+        unset = XdgEmailService::findOnPath("xdg-email");
+        shell = XdgEmailService::findOnPath("sh");
+    }
+    {
+        const ScopedEnv path("PATH", ":.:bin");
+        relative = XdgEmailService::findOnPath("xdg-email");
+    }
+    fs::current_path(startedIn);
+    EXPECT_TRUE(unset.empty() || unset.front() == '/') << unset;
+    EXPECT_NE(fs::path(unset).parent_path(), fs::path(source.path()).parent_path());
+    EXPECT_EQ(relative, "");
+    EXPECT_TRUE(shell == "/bin/sh" || shell == "/usr/bin/sh") << shell;
+}
