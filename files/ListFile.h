@@ -59,8 +59,14 @@ template <class Visit> void forEachLine(std::string_view bytes, Visit&& visit) {
 
 std::vector<std::string> splitLines(std::string_view bytes);
 
-// The whole file's bytes; "Cannot open file "%s". %s" (platform::EFileError) when it
-// cannot be read.
+// The most a list file (or the category names file) may hold: ten million lines of
+// twenty bytes fill a fifth of it, and the lines of a larger file would not fit in the
+// memory of an ordinary machine.
+inline constexpr std::size_t MaxListFileBytes = std::size_t{512} * 1024 * 1024;
+
+// The file's bytes up to its first NUL; "Cannot open file "%s". %s"
+// (platform::EFileError) when it cannot be read, is no regular file (a folder, pipe,
+// socket or device) or holds more than MaxListFileBytes.
 std::string readFileBytes(const std::string& path);
 
 // The list file's bytes: every line of the ten lists in category order, each ended by
