@@ -5,12 +5,15 @@
 #include "controls/HeaderControl.h"
 #include "controls/NotesMemo.h"
 #include "controls/PageControl.h"
+#include "platform/Errors.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TempDir.h"
 
 #include <QAction>
 #include <QFileDialog>
 #include <QLabel>
 #include <QToolButton>
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -286,4 +289,49 @@ TEST_F(FileCommands, aBadCategoryNamesFileIsReportedAndStartUpGoesOn) {
     ASSERT_EQ(ModalSeam::history().size(), 1u);
     EXPECT_EQ(ModalSeam::history().front().text, "List index out of bounds (11)");
     EXPECT_EQ(next.document().list(9).text(0), "//N9");
+}
+
+TEST_F(FileCommands, openingWhatIsNoListGivesOneErrorAndKeepsTheListInHand) {
+    const std::string saved = dir.file("saved.slf");
+    GlobalData::gCurrentFile = saved;
+    list(0).append("Milk\t2");
+    window->setModified();
+    const NamedPipe pipe(dir.file("pipe.slf"));
+    const LocalSocket socket(dir.file("socket.slf"));
+    ASSERT_TRUE(pipe.made() && socket.made());
+    std::filesystem::create_symlink("/dev/null", dir.file("device.slf"));
+    std::filesystem::create_symlink(dir.file("gone.slf"), dir.file("dangling.slf"));
+    std::filesystem::create_directory(dir.file("folder.slf"));
+    for (const char* name :
+         {"pipe.slf", "socket.slf", "device.slf", "dangling.slf", "folder.slf"}) {
+        ModalSeam::pushButton(QMessageBox::No);
+        answerFileDialog("dlgOpen", dir.file(name));
+        const auto started = std::chrono::steady_clock::now();
+        try {
+            window->MainMenuFileOpenClick();
+            ADD_FAILURE() << name << " was opened";
+        } catch (const platform::EFileError& error) {
+            EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"" + dir.file(name), 0),
+                      0u)
+                << error.what();
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2)) << name;
+        EXPECT_EQ(list(0).count(), 2u) << name;
+        EXPECT_TRUE(modified()) << name;
+        EXPECT_EQ(GlobalData::gCurrentFile, saved) << name;
+    }
+}
+
+TEST_F(FileCommands, aPipeInPlaceOfTheCategoryNamesFileIsReportedAndStartUpGoesOn) {
+    const NamedPipe pipe(dir.file("Defaults.slf"));
+    ASSERT_TRUE(pipe.made());
+    ModalSeam::pushButton(QMessageBox::Ok);
+    const auto started = std::chrono::steady_clock::now();
+    TfrmMain next;
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    ASSERT_EQ(ModalSeam::history().size(), 1u);
+    EXPECT_EQ(ModalSeam::history().front().text,
+              "Cannot open file \"" + QString::fromStdString(dir.file("Defaults.slf")) +
+                  "\". It is a named pipe, not a file.");
+    EXPECT_EQ(next.document().list(0).text(0), "//Dairy");
 }
