@@ -131,10 +131,10 @@ void TfrmMain::MainMenuFileOpenClick() {
 
 void TfrmMain::LoadListGroups(const files::ListGroups& groups) {
     for (std::size_t k = 0; k < groups.size() && k < files::PageCount; ++k) {
-        const QString caption = platform::toQString(model::categoryName(groups[k].front()));
+        const QString caption = platform::toQString(model::categoryName(groups[k].firstLine()));
         if (k < model::CategoryCount) {
             pages_[k].sheet->setCaption(caption);
-            document_.list(static_cast<int>(k)).assign(groups[k]);
+            files::assignGroup(document_.list(static_cast<int>(k)), groups[k]);
         } else {
             tsNotes->setCaption(caption);
         }

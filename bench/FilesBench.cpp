@@ -64,7 +64,7 @@ void BM_OpenReadGroupRebuild(benchmark::State& state) {
         const std::string bytes = files::readFileBytes(path);
         const files::ListGroups groups = files::groupListLines(bytes);
         for (std::size_t k = 0; k < groups.size() && k < model::CategoryCount; ++k)
-            document.list(static_cast<int>(k)).assign(groups[k]);
+            files::assignGroup(document.list(static_cast<int>(k)), groups[k]);
         benchmark::DoNotOptimize(document.list(9).count());
     }
     setBytes(state, path);

@@ -38,17 +38,59 @@ void SaveListFile(const model::Document& document, const std::string& path) {
     platform::replaceFile(path, listFileBytes(document));
 }
 
-ListGroups groupListLines(std::string_view bytes) {
-    ListGroups groups;
-    forEachLine(bytes, [&groups](std::string_view line) {
-        if (groups.empty() || model::isMarkerLine(line)) {
-            if (groups.size() == PageCount)
+std::vector<std::string_view> ListGroup::lines() const {
+    std::vector<std::string_view> lines;
+    lines.reserve(lineCount_);
+    forEachLine([&lines](std::string_view line) { lines.push_back(line); });
+    return lines;
+}
+
+// Builds the groups while the lines go by; a group's text runs from its first line to
+// where the next group's first line starts.
+class ListGrouper {
+public:
+    explicit ListGrouper(std::string_view bytes) : bytes_(bytes) {}
+
+    void add(std::string_view line) {
+        if (groups_.empty() || model::isMarkerLine(line)) {
+            if (groups_.size() == PageCount)
                 throw model::indexOutOfBounds(static_cast<long long>(PageCount));
-            groups.emplace_back();
+            closeLast(line.data());
+            groups_.emplace_back(std::string_view(line.data(), 0), line);
+        } else {
+            ++groups_.back().lineCount_;
         }
-        groups.back().emplace_back(line);
-    });
-    return groups;
+        groups_.back().textBytes_ += line.size();
+    }
+
+    ListGroups finish() {
+        closeLast(bytes_.data() + bytes_.size());
+        return std::move(groups_);
+    }
+
+private:
+    void closeLast(const char* end) {
+        if (groups_.empty())
+            return;
+        std::string_view& text = groups_.back().text_;
+        text = std::string_view(text.data(), static_cast<std::size_t>(end - text.data()));
+    }
+
+    std::string_view bytes_;
+    ListGroups groups_;
+};
+
+ListGroups groupListLines(std::string_view bytes) {
+    if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos)
+        bytes = bytes.substr(0, nul);
+    ListGrouper grouper(bytes);
+    forEachLine(bytes, [&grouper](std::string_view line) { grouper.add(line); });
+    return grouper.finish();
+}
+
+void assignGroup(model::CategoryList& list, const ListGroup& group) {
+    list.assign(group.lineCount(), group.textBytes(),
+                [&group](const auto& add) { group.forEachLine(add); });
 }
 
 } // namespace files

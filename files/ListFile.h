@@ -80,15 +80,43 @@ void SaveListFile(const model::Document& document, const std::string& path);
 // The pages a list file fills: ten category pages and the Notes page.
 inline constexpr std::size_t PageCount = model::CategoryCount + 1;
 
+// One page's share of a list file: a run of whole lines, kept as the slice of the file's
+// text that holds them (line ends included), so that grouping a file costs no room per
+// line.
+class ListGroup {
+public:
+    ListGroup(std::string_view text, std::string_view firstLine)
+        : text_(text), firstLine_(firstLine) {}
+
+    std::string_view firstLine() const { return firstLine_; }
+    std::size_t lineCount() const { return lineCount_; }
+    // The lines' length without their line ends.
+    std::size_t textBytes() const { return textBytes_; }
+    template <class Visit> void forEachLine(Visit&& visit) const {
+        files::forEachLine(text_, visit);
+    }
+    std::vector<std::string_view> lines() const;
+
+private:
+    friend class ListGrouper;
+    std::string_view text_;
+    std::string_view firstLine_;
+    std::size_t lineCount_ = 1;
+    std::size_t textBytes_ = 0;
+};
+
 // The lines of a list file split into page groups: the first line opens the first
 // group, and every later line holding "//" opens the next. A file with more groups than
-// pages raises "List index out of bounds (11)" so that nothing is half-loaded. The lines
+// pages raises "List index out of bounds (11)" so that nothing is half-loaded. The groups
 // are views into bytes, which the caller keeps while it uses them.
-using ListGroups = std::vector<std::vector<std::string_view>>;
+using ListGroups = std::vector<ListGroup>;
 ListGroups groupListLines(std::string_view bytes);
 ListGroups groupListLines(std::string&& bytes) = delete; // the views would outlive it
 inline ListGroups groupListLines(const char* bytes) {
     return groupListLines(std::string_view(bytes));
 }
+
+// Replaces the list's lines with the group's, every line not ticked.
+void assignGroup(model::CategoryList& list, const ListGroup& group);
 
 } // namespace files

@@ -38,10 +38,12 @@ std::size_t CategoryList::selectionCount() const {
 }
 
 Line CategoryList::stored(std::string_view text) {
+    if (text.size() > MaxLineLength)
+        throw unableToInsert();
     try {
         const std::size_t offset = store_.size();
         store_.append(text);
-        return Line{offset, text.size(), false, false};
+        return Line{offset, static_cast<std::uint32_t>(text.size()), false, false};
     } catch (const std::bad_alloc&) {
         throw unableToInsert();
     } catch (const std::length_error&) {
@@ -166,30 +168,46 @@ void CategoryList::clear() {
     notify(ListChange::Reset);
 }
 
-void CategoryList::assign(const std::vector<std::string_view>& texts) {
-    std::size_t total = 0;
-    for (std::string_view t : texts)
-        total += t.size();
-    // Built apart and swapped in, so that a failure leaves the list as it was.
-    std::vector<Line> lines;
-    std::string store;
+CategoryList::Rebuild::Rebuild(std::size_t count, std::size_t bytes) {
     try {
-        lines.reserve(texts.size());
-        store.reserve(total);
+        lines.reserve(count);
+        store.reserve(bytes);
     } catch (const std::bad_alloc&) {
         throw unableToInsert();
     } catch (const std::length_error&) {
         throw unableToInsert();
     }
-    for (std::string_view t : texts) {
-        lines.push_back(Line{store.size(), t.size(), false, false});
-        store.append(t);
+}
+
+void CategoryList::Rebuild::add(std::string_view text) {
+    if (text.size() > MaxLineLength)
+        throw unableToInsert();
+    try {
+        lines.push_back(Line{store.size(), static_cast<std::uint32_t>(text.size()), false, false});
+        store.append(text);
+    } catch (const std::bad_alloc&) {
+        throw unableToInsert();
+    } catch (const std::length_error&) {
+        throw unableToInsert();
     }
-    lines_.swap(lines);
-    store_.swap(store);
-    liveBytes_ = total;
+}
+
+void CategoryList::take(Rebuild& rebuild) {
+    lines_.swap(rebuild.lines);
+    store_.swap(rebuild.store);
+    liveBytes_ = store_.size();
     focused_ = NoFocus;
     notify(ListChange::Reset);
+}
+
+void CategoryList::assign(const std::vector<std::string_view>& texts) {
+    std::size_t total = 0;
+    for (std::string_view t : texts)
+        total += t.size();
+    assign(texts.size(), total, [&texts](const auto& add) {
+        for (std::string_view t : texts)
+            add(t);
+    });
 }
 
 void CategoryList::setAllTicked(bool ticked) {

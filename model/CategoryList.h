@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -9,13 +10,18 @@
 namespace model {
 
 // One line of a category list: where its text lies in the list's text store, and its
-// marks. Only the text is ever saved.
+// marks. Only the text is ever saved. Sixteen bytes, so that a list of ten million lines
+// costs 160 MB beside its texts.
 struct Line {
     std::size_t offset = 0;
-    std::size_t length = 0;
+    std::uint32_t length = 0;
     bool ticked = false;
     bool selected = false;
 };
+static_assert(sizeof(Line) <= 16);
+
+// A line longer than a Line can measure.
+inline constexpr std::size_t MaxLineLength = UINT32_MAX;
 
 // What a view needs to know after a change, so that it can repaint only what moved.
 struct ListChange {
@@ -62,11 +68,29 @@ public:
     void clear();
     // Replaces every line at once; the texts may lie anywhere, even in this list.
     void assign(const std::vector<std::string_view>& texts);
+    // Replaces every line at once with the texts that each(add) hands to add in order.
+    // count and bytes (the texts' total length) size the storage up front, so that a
+    // large list takes no more room than it needs while it is built; a wrong guess only
+    // costs room.
+    template <class Each> void assign(std::size_t count, std::size_t bytes, Each&& each) {
+        Rebuild rebuild(count, bytes);
+        each([&rebuild](std::string_view text) { rebuild.add(text); });
+        take(rebuild);
+    }
     void setAllTicked(bool ticked);
 
     void setObserver(Observer observer) { observer_ = std::move(observer); }
 
 private:
+    // A list's lines and store built apart, so that a failure leaves the list as it was.
+    struct Rebuild {
+        Rebuild(std::size_t count, std::size_t bytes);
+        void add(std::string_view text);
+        std::vector<Line> lines;
+        std::string store;
+    };
+    void take(Rebuild& rebuild);
+
     const Line& at(std::size_t index) const;
     Line& at(std::size_t index);
     void notify(ListChange::Kind kind, std::size_t first = 0, std::size_t last = 0);

@@ -259,7 +259,8 @@ std::array<std::string, 10> versionValues(const std::optional<VersionRecord>& re
         values.fill(std::string(ValueNotAvailable));
         return values;
     }
-    const auto [language, codePage] = record->translations.front();
+    const std::uint16_t language = record->translations.front().first;
+    const std::uint16_t codePage = record->translations.front().second;
     const auto table = std::find_if(record->tables.begin(), record->tables.end(), [&](auto& t) {
         return t.language == language && t.codePage == codePage;
     });

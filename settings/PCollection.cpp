@@ -438,8 +438,9 @@ void decodeCollection(QObject* collection, std::string_view data) {
     try {
         if (r.byte() != vaCollection)
             return;
-        if (r.peek() != vaNull)
-            QMetaObject::invokeMethod(collection, "clear", Qt::DirectConnection);
+        // The items go only once a new one begins, so that a value that holds none, even
+        // a damaged one, keeps them.
+        bool cleared = false;
         for (;;) {
             std::uint8_t tag = r.byte();
             if (tag == vaNull)
@@ -450,6 +451,9 @@ void decodeCollection(QObject* collection, std::string_view data) {
             }
             if (tag != vaList)
                 return;
+            if (!cleared)
+                QMetaObject::invokeMethod(collection, "clear", Qt::DirectConnection);
+            cleared = true;
             QObject* item = addItem(collection);
             if (!item)
                 return;

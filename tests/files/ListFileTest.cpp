@@ -36,7 +36,7 @@ TEST(ListFileWriting, everyByteIsWrittenUnchangedAndReadBackTheSame) {
     const auto groups = groupListLines(bytes);
     ASSERT_EQ(groups.size(), 10u);
     // The line holds "//" (bytes 0x2F 0x2F are not adjacent here), so it stays an item.
-    EXPECT_EQ(groups[4], Views({"//Grains", all}));
+    EXPECT_EQ(groups[4].lines(), Views({"//Grains", all}));
 }
 
 TEST(ListFileWriting, failedWriteKeepsTheOldFileAndNamesThePath) {
@@ -88,11 +88,40 @@ TEST(ListFileGroups, anyLaterLineHoldingSlashesOpensAGroup) {
     const auto groups = groupListLines("Bread\t1\r\nMilk\t2\r\nwww.x.com//a\t1\r\n//\r\n"
                                        "//  Dairy  \r\n\r\n");
     ASSERT_EQ(groups.size(), 4u);
-    EXPECT_EQ(groups[0], Views({"Bread\t1", "Milk\t2"}));
-    EXPECT_EQ(groups[1], Views({"www.x.com//a\t1"}));
-    EXPECT_EQ(groups[2], Views({"//"}));
-    EXPECT_EQ(groups[3], Views({"//  Dairy  ", ""}));
+    EXPECT_EQ(groups[0].lines(), Views({"Bread\t1", "Milk\t2"}));
+    EXPECT_EQ(groups[1].lines(), Views({"www.x.com//a\t1"}));
+    EXPECT_EQ(groups[2].lines(), Views({"//"}));
+    EXPECT_EQ(groups[3].lines(), Views({"//  Dairy  ", ""}));
     EXPECT_TRUE(groupListLines("").empty());
+}
+
+TEST(ListFileGroups, groupsCountTheirLinesAndFillAListWithExactlyThoseLines) {
+    // Every line end form, an empty line and a group ending in a lone CR before LF CR.
+    using namespace std::string_literals;
+    const std::string bytes =
+        "//Dairy\r\nMilk\t2\n\nEggs\t12\r//Meat\n\rHam\t1\r\n//Fruits\r\nFig\t3\0//Not read\r\n"s;
+    const auto groups = groupListLines(bytes);
+    ASSERT_EQ(groups.size(), 3u);
+    EXPECT_EQ(groups[0].lines(), Views({"//Dairy", "Milk\t2", "", "Eggs\t12"}));
+    EXPECT_EQ(groups[1].lines(), Views({"//Meat", "", "Ham\t1"}));
+    EXPECT_EQ(groups[2].lines(), Views({"//Fruits", "Fig\t3"}));
+    const std::size_t counts[] = {4, 3, 2};
+    const std::size_t textBytes[] = {20, 11, 13};
+    for (std::size_t k = 0; k < groups.size(); ++k) {
+        EXPECT_EQ(groups[k].lineCount(), counts[k]) << k;
+        EXPECT_EQ(groups[k].textBytes(), textBytes[k]) << k;
+        EXPECT_EQ(groups[k].firstLine(), groups[k].lines().front()) << k;
+    }
+
+    model::CategoryList list;
+    list.append("//Old");
+    list.setAllTicked(true);
+    files::assignGroup(list, groups[1]);
+    ASSERT_EQ(list.count(), 3u);
+    EXPECT_EQ(list.text(0), "//Meat");
+    EXPECT_EQ(list.text(1), "");
+    EXPECT_EQ(list.text(2), "Ham\t1");
+    EXPECT_FALSE(list.ticked(0));
 }
 
 TEST(ListFileGroups, elevenGroupsFitButATwelfthIsRefusedWhole) {
@@ -114,7 +143,7 @@ TEST(ListFileGroups, longLinesAndBinaryGarbageNeverCrash) {
     const std::string twoGroups = megabyte + "\r\n//Meat\r\n";
     const auto one = groupListLines(twoGroups);
     ASSERT_EQ(one.size(), 2u);
-    EXPECT_EQ(one[0][0].size(), megabyte.size());
+    EXPECT_EQ(one[0].firstLine().size(), megabyte.size());
 
     std::string garbage;
     unsigned seed = 12345;

@@ -2,6 +2,7 @@
 #include "model/ListError.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using model::CategoryList;
 
@@ -186,4 +187,33 @@ TEST(CategoryList, assignTakesTextsThatLieInTheListItself) {
     EXPECT_EQ(list.count(), 0u);
     list.append("after clear");
     EXPECT_EQ(list.text(0), "after clear");
+}
+
+TEST(CategoryList, assignFromASourceKeepsTheOldLinesWhenTheSourceFailsAndToleratesWrongSizes) {
+    CategoryList list = listOf({"//Meat", "Ham\t1"});
+    list.setFocused(1);
+    int resets = 0;
+    list.setObserver([&resets](const model::ListChange& c) { resets += c.kind == c.Reset; });
+    EXPECT_THROW(list.assign(3, 12,
+                             [](const auto& add) {
+                                 add("//Fish");
+                                 throw std::runtime_error("read failed");
+                             }),
+                 std::runtime_error);
+    EXPECT_EQ(texts(list), (std::vector<std::string>{"//Meat", "Ham\t1"}));
+    EXPECT_EQ(list.focused(), 1);
+    EXPECT_EQ(resets, 0);
+
+    // Sizes announced too small or too large only cost room.
+    list.assign(1, 2, [](const auto& add) {
+        for (const char* text : {"//Fish", "Cod\t2", "", "Salmon\t1"})
+            add(text);
+    });
+    EXPECT_EQ(texts(list), (std::vector<std::string>{"//Fish", "Cod\t2", "", "Salmon\t1"}));
+    EXPECT_EQ(list.focused(), CategoryList::NoFocus);
+    EXPECT_EQ(resets, 1);
+    list.assign(100, 5000, [](const auto& add) { add("//Fish"); });
+    EXPECT_EQ(texts(list), std::vector<std::string>{"//Fish"});
+    list.replaceText(0, "//Seafood");
+    EXPECT_EQ(list.text(0), "//Seafood");
 }
