@@ -8,6 +8,7 @@
 #include "controls/CheckListBox.h"
 #include "controls/ContextMenuKey.h"
 #include "controls/HeaderControl.h"
+#include "controls/MenuFont.h"
 #include "controls/NotesMemo.h"
 #include "controls/PageControl.h"
 #include "controls/Panels.h"
@@ -16,7 +17,6 @@
 #include "model/TabStops.h"
 #include "platform/TextCodec.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -55,7 +55,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     setPalette(pal);
 
     // Pop-up and drop-down menus, the fields' own included, speak the menu bar's font.
-    QApplication::setFont(font(), "QMenu");
+    new controls::MenuFont(font(), this);
     new controls::ContextMenuKey(this);
 
     BalloonHints_ = new controls::BalloonHints(this);
