@@ -2,8 +2,6 @@
 #include "app/HelpAbout.h"
 #include "app/Main.h"
 #include "controls/CheckListBox.h"
-#include "controls/HeaderControl.h"
-#include "controls/PageControl.h"
 #include "tests/support/TempDir.h"
 
 #include <QAccessible>
@@ -92,25 +90,6 @@ TEST_F(Access, anItemLineReadsItsNameQuantityAndTickAndTicksWithoutModifying) {
     EXPECT_TRUE(dairy.ticked(1));
     EXPECT_TRUE(milk->state().checked);
     EXPECT_FALSE(window->document().modified());
-}
-
-TEST_F(Access, theHeaderReadsItsColumns) {
-    QAccessibleInterface* header = QAccessible::queryAccessibleInterface(window->page(3).header);
-    ASSERT_EQ(header->childCount(), 2);
-    EXPECT_EQ(header->child(0)->role(), QAccessible::ColumnHeader);
-    EXPECT_EQ(header->child(0)->text(QAccessible::Name), "Item");
-    EXPECT_EQ(header->child(1)->text(QAccessible::Name), "Quantity");
-}
-
-TEST_F(Access, aHugeLineIsHandedToTheViewOnlyAsFarAsItCanShow) {
-    const std::string huge = std::string(3'000'000, 'x') + "\t1";
-    window->document().list(0).append(huge);
-    controls::CheckListBox* list = window->page(0).list;
-    window->grab();
-    const QModelIndex line = list->model()->index(1, 0);
-    EXPECT_LE(line.data(Qt::DisplayRole).toString().size(), list->visibleTextLimit());
-    EXPECT_LE(line.data(Qt::AccessibleTextRole).toString().size(), list->visibleTextLimit() + 20);
-    EXPECT_EQ(window->document().list(0).text(1), huge);
 }
 
 TEST(AboutAccess, labelsReadTheirTextAndValuesAreLabelledByTheirCaptions) {

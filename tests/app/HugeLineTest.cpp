@@ -7,9 +7,7 @@
 #include "controls/PageControl.h"
 #include "tests/support/TempDir.h"
 
-#include <QTabBar>
 #include <QTest>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,6 +40,9 @@ TEST(HugeLines, openShowAndCloseKeepTheLinesWholeAndShowOnlyWhatFits) {
     window->page(0).list->viewport()->repaint();
 
     EXPECT_EQ(window->document().list(0).text(1), item);
+    controls::CheckListBox* list = window->page(0).list;
+    EXPECT_LE(list->model()->index(1, 0).data(Qt::DisplayRole).toString().size(),
+              list->visibleTextLimit());
     controls::TabSheet* dairy = window->page(0).sheet;
     EXPECT_EQ(dairy->caption().size(), static_cast<qsizetype>(name.size()));
     const QString tab = window->pageControl()->tabText(0);

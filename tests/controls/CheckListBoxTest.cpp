@@ -114,14 +114,3 @@ TEST_F(TwoColumnList, eachLineReadsItsTextAndTickAndCanBeTickedByAScreenReader) 
     EXPECT_EQ(view->childCount(), 2);
     EXPECT_FALSE(line->isValid());
 }
-
-TEST(CheckListBoxLimit, aLineNeverShowsMoreCharactersThanTheViewportHasPixels) {
-    CheckListBox list;
-    list.resize(300, 100);
-    list.show();
-    const int narrow = list.visibleTextLimit();
-    EXPECT_GE(narrow, list.viewport()->width());
-    list.resize(900, 100);
-    EXPECT_GT(list.visibleTextLimit(), narrow);
-    EXPECT_LT(list.visibleTextLimit(), 2000);
-}

@@ -1,4 +1,4 @@
-// What the keyboard user sees and reaches: focus marks, Shift+F10, tab captions.
+// What the keyboard user sees and reaches: focus marks and Shift+F10.
 #include "controls/ContextMenuKey.h"
 #include "controls/PageControl.h"
 
@@ -85,17 +85,4 @@ TEST(KeyboardFocus, shiftF10AsksTheFocusedControlForItsMenuAsTheMenuKeyDoes) {
     EXPECT_EQ(requested.count(), 0);
     QTest::keyClick(inner, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_EQ(requested.count(), 1);
-}
-
-TEST(PageCaptions, aHugeCaptionStaysWholeWhileItsTabShowsOnlyWhatCanBeSeen) {
-    PageControl pages;
-    auto* sheet = new TabSheet(QStringLiteral("Dairy"));
-    pages.addSheet(sheet);
-    const QString huge(5'000'000, QLatin1Char('W'));
-    sheet->setCaption(huge);
-    EXPECT_EQ(sheet->caption(), huge);
-    EXPECT_TRUE(huge.startsWith(pages.tabText(0)));
-    EXPECT_LE(pages.tabText(0).size(), 100'000);
-    sheet->setCaption(QStringLiteral("Milk"));
-    EXPECT_EQ(pages.tabText(0), "Milk");
 }
