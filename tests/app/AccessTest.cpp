@@ -75,6 +75,15 @@ TEST_F(Access, everyControlTabReachesHasAName) {
     EXPECT_GT(reached, 40);
 }
 
+TEST_F(Access, everyLabelReadsItsText) {
+    window->findChild<QLabel*>("spFile")->setText("/home/me/list.slf");
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        EXPECT_EQ(name(label), label->text()) << label->objectName().toStdString();
+    }
+}
+
 TEST_F(Access, anItemLineReadsItsNameQuantityAndTickAndTicksWithoutModifying) {
     model::CategoryList& dairy = window->document().list(0);
     dairy.append("Milk\t2");
