@@ -1,6 +1,7 @@
 #include "app/CategoryListModel.h"
 
 #include "controls/CheckListBox.h"
+#include "model/ItemLine.h"
 #include "platform/TextCodec.h"
 
 #include <QItemSelectionModel>
@@ -24,13 +25,31 @@ QVariant CategoryListModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        return platform::toQString(visibleText(row));
     case Qt::AccessibleTextRole:
-        return platform::toQString(list_.text(row));
+        return accessibleText(row);
     case Qt::CheckStateRole:
         return list_.ticked(row) ? Qt::Checked : Qt::Unchecked;
     default:
         return {};
     }
+}
+
+std::string_view CategoryListModel::visibleText(std::size_t row) const {
+    const std::string_view text = list_.text(row);
+    if (!view_)
+        return text;
+    return text.substr(0, static_cast<std::size_t>(view_->visibleTextLimit()));
+}
+
+QString CategoryListModel::accessibleText(std::size_t row) const {
+    const std::string_view text = visibleText(row);
+    // The marker line reads as it shows; an item line as its name and its quantity.
+    if (row == 0 || text.find('\t') == std::string_view::npos)
+        return platform::toQString(text);
+    const model::ItemParts parts = model::splitItemLine(text);
+    return tr("%1, quantity %2")
+        .arg(platform::toQString(parts.name), platform::toQString(parts.quantity));
 }
 
 bool CategoryListModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -3,6 +3,7 @@
 #include "model/CategoryList.h"
 
 #include <QAbstractListModel>
+#include <string_view>
 
 namespace controls {
 class CheckListBox;
@@ -27,6 +28,9 @@ public:
     model::CategoryList& list() { return list_; }
 
 private:
+    // The part of a line the view can show; the list keeps the whole line.
+    std::string_view visibleText(std::size_t row) const;
+    QString accessibleText(std::size_t row) const;
     void onListChanged(const model::ListChange& change);
     void pushSelectionToView();
 

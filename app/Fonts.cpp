@@ -6,7 +6,7 @@ namespace Fonts {
 
 void installSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Trebuchet MS"),
-                               {QStringLiteral("Fira Sans"), QStringLiteral("Liberation Sans"),
+                               {QStringLiteral("Cabin"), QStringLiteral("Liberation Sans"),
                                 QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});

@@ -129,28 +129,29 @@ void TfrmHelpAbout::build() {
     title->setFont(big);
     title->adjustSize();
 
-    label("Label5", tr("Version:"), 24, 74);
+    // Each value reads its own text and is labelled by its caption.
     viVersion = label("viVersion", vi->fileVersion(), 96, 72);
     viVersion->setFixedWidth(129);
-    viVersion->setAccessibleName(tr("Version"));
-    label("Label6", tr("Copyright:"), 24, 98);
+    label("Label5", tr("Version:"), 24, 74)->setBuddy(viVersion);
     viCopywrite = label("viCopywrite", vi->legalCopyright(), 96, 96);
     viCopywrite->setFixedWidth(305);
-    viCopywrite->setAccessibleName(tr("Copyright"));
+    label("Label6", tr("Copyright:"), 24, 98)->setBuddy(viCopywrite);
 
     auto* Separator1 = new GradientSeparator(this);
     Separator1->setObjectName(QStringLiteral("Separator1"));
     Separator1->setGeometry(16, 136, 393, 2);
 
-    label("Label2", tr("Website:"), 32, 160);
-    link("urlWebsite", Maker::website(), Maker::website(), 160);
-    label("Label3", tr("Support:"), 32, 184);
-    link("URLLabel2", Maker::supportMail(), QStringLiteral("mailto:") + Maker::supportMail(), 184);
-    label("Label4", tr("Info:"), 32, 208);
-    link("URLLabel1", Maker::infoMail(), QStringLiteral("mailto:") + Maker::infoMail(), 208);
+    label("Label2", tr("Website:"), 32, 160)
+        ->setBuddy(link("urlWebsite", Maker::website(), Maker::website(), 160));
+    label("Label3", tr("Support:"), 32, 184)
+        ->setBuddy(link("URLLabel2", Maker::supportMail(),
+                        QStringLiteral("mailto:") + Maker::supportMail(), 184));
+    label("Label4", tr("Info:"), 32, 208)
+        ->setBuddy(link("URLLabel1", Maker::infoMail(),
+                        QStringLiteral("mailto:") + Maker::infoMail(), 208));
 
-    label("Label7", tr("Memory Available:"), 32, 232);
     resMemory = new controls::MemoryGauge(this);
+    label("Label7", tr("Memory Available:"), 32, 232)->setBuddy(resMemory);
     resMemory->setObjectName(QStringLiteral("resMemory"));
     resMemory->setGeometry(128, 230, 153, resMemory->sizeHint().height());
     resMemory->setSampler(

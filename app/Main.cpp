@@ -6,7 +6,9 @@
 #include "app/GlobalData.h"
 #include "controls/BalloonHints.h"
 #include "controls/CheckListBox.h"
+#include "controls/ContextMenuKey.h"
 #include "controls/HeaderControl.h"
+#include "controls/MenuFont.h"
 #include "controls/NotesMemo.h"
 #include "controls/PageControl.h"
 #include "controls/Panels.h"
@@ -52,6 +54,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);
 
+    // Pop-up and drop-down menus, the fields' own included, speak the menu bar's font.
+    new controls::MenuFont(font(), this);
+    new controls::ContextMenuKey(this);
+
     BalloonHints_ = new controls::BalloonHints(this);
     BalloonHints_->setObjectName(QStringLiteral("BalloonHints"));
 
@@ -65,7 +71,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     status->setSizeGripEnabled(true);
     spFile = new QLabel(status);
     spFile->setObjectName(QStringLiteral("spFile"));
-    spFile->setAccessibleName(tr("File"));
+    // The pane reads its text, the file's path; what the pane is for is its description.
+    spFile->setAccessibleDescription(tr("File"));
     status->addWidget(spFile);
     setStatusBar(status);
 

@@ -1,7 +1,9 @@
 #include "controls/CheckListBox.h"
 
+#include "controls/AccessibleControls.h"
 #include "controls/TabbedText.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -37,7 +39,10 @@ public:
 
         painter->setFont(option.font);
         painter->setPen(pal.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        const QRect textRect = option.rect.adjusted(box.rect.right() + 4, 0, 0, 0);
+        // The text starts after the box, inside this line's own rectangle: in the second
+        // column the line's left edge is far from the viewport's.
+        QRect textRect = option.rect;
+        textRect.setLeft(box.rect.right() + 4);
         drawTabbedText(*painter, textRect, index.data(Qt::DisplayRole).toString(),
                        list_->tabStops());
         if ((option.state & QStyle::State_HasFocus) && list_->hasFocus()) {
@@ -54,24 +59,18 @@ public:
                      CheckListBox::LineHeight);
     }
 
-    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+    bool editorEvent(QEvent* event, QAbstractItemModel*, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override {
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton && checkRect(option.rect)
                                                          .adjusted(-2, -2, 2, 2)
                                                          .contains(mouse->position().toPoint())) {
-                toggle(model, index);
+                list_->toggleCheck(index);
                 return true;
             }
         }
         return false;
-    }
-
-    void toggle(QAbstractItemModel* model, const QModelIndex& index) const {
-        const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
-        model->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
-        emit list_->checkToggled(index.row());
     }
 
 private:
@@ -81,6 +80,7 @@ private:
 } // namespace
 
 CheckListBox::CheckListBox(QWidget* parent) : QListView(parent) {
+    installAccessibleControls();
     setItemDelegate(new CheckLineDelegate(this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -114,13 +114,29 @@ int CheckListBox::averageCharWidth() const {
     return controls::averageCharWidth(fontMetrics());
 }
 
+void CheckListBox::toggleCheck(const QModelIndex& index) {
+    if (!index.isValid() || index.model() != model())
+        return;
+    const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    model()->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        event.setChild(index.row());
+        QAccessible::updateAccessibility(&event);
+    }
+    emit checkToggled(index.row());
+}
+
+int CheckListBox::visibleTextLimit() const {
+    return std::max(viewport()->width(), 1) + 1;
+}
+
 void CheckListBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier &&
         currentIndex().isValid() && model()) {
-        const QModelIndex index = currentIndex();
-        const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
-        model()->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
-        emit checkToggled(index.row());
+        toggleCheck(currentIndex());
         return;
     }
     QListView::keyPressEvent(event);

@@ -24,6 +24,14 @@ public:
 
     int averageCharWidth() const;
 
+    // Ticks an unticked line and unticks a ticked one, as a click on its box does.
+    void toggleCheck(const QModelIndex& index);
+
+    // How many characters of a line can ever show: a line is no wider than the viewport,
+    // and every character that draws takes at least one pixel. A model may hand over only
+    // this many, so that a huge line is never converted, measured or drawn whole.
+    int visibleTextLimit() const;
+
 signals:
     void checkToggled(int row);
 

@@ -1,5 +1,7 @@
 #include "controls/HeaderControl.h"
 
+#include "controls/AccessibleControls.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStringList>
@@ -18,6 +20,7 @@ constexpr int EdgeReach = 3;
 
 HeaderControl::HeaderControl(QWidget* parent)
     : QWidget(parent), collection_(new HeaderSections(this)) {
+    installAccessibleControls();
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
@@ -48,6 +51,12 @@ std::vector<int> HeaderControl::sectionWidths() const {
 
 int HeaderControl::sectionSize(int index) const {
     return section(index).width;
+}
+
+QRect HeaderControl::sectionRect(int index) const {
+    if (index < 0 || index >= sectionCount())
+        return {};
+    return QRect(sectionLeft(index), 0, sectionSize(index), height());
 }
 
 void HeaderControl::resizeSection(int index, int width) {

@@ -28,6 +28,8 @@ public:
     void setSections(const std::vector<Section>& sections);
     std::vector<int> sectionWidths() const;
     int sectionSize(int index) const;
+    // Where a section stands in the header; empty for one that does not exist.
+    QRect sectionRect(int index) const;
     // A new width (0 or more) for one section, reported as a resize; a section that
     // does not exist and an unchanged width are ignored.
     void resizeSection(int index, int width);

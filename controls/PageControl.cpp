@@ -1,9 +1,12 @@
 #include "controls/PageControl.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QTabBar>
 
@@ -75,7 +78,10 @@ protected:
                                HighlightColour);
                 }
                 p.setPen(palette().color(isTabEnabled(i) ? QPalette::WindowText : QPalette::Mid));
-                p.drawText(r.adjusted(0, 2, 0, 0), Qt::AlignCenter, tabText(i));
+                const QRect textRect = r.adjusted(0, 2, 0, 0);
+                p.drawText(textRect, Qt::AlignCenter, tabText(i));
+                if (active && hasFocus())
+                    drawFocus(p, textRect, tabText(i));
             }
         }
         p.setPen(BorderColour);
@@ -83,6 +89,18 @@ protected:
     }
 
 private:
+    void drawFocus(QPainter& p, const QRect& textRect, const QString& text) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = p.fontMetrics()
+                         .boundingRect(textRect, Qt::AlignCenter, text)
+                         .adjusted(-3, 0, 3, 0)
+                         .intersected(textRect.adjusted(Slant, 0, -Slant, -1));
+        p.setRenderHint(QPainter::Antialiasing, false);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        p.setRenderHint(QPainter::Antialiasing, true);
+    }
+
     // The tab bar asks for every tab's size on each insertion and caption change;
     // measuring a caption shapes its text, so each caption is measured once per font.
     int textWidth(const QString& text) const {
@@ -99,6 +117,14 @@ private:
     mutable QHash<QString, int> textWidths_;
 };
 
+// A tab never shows more than the screens are wide, at a pixel or more a character, so
+// a huge caption is measured and drawn only as far as it can be seen.
+QString visibleCaption(const QString& caption) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int widest = screen ? std::max(screen->virtualSize().width(), 1) : 8192;
+    return caption.size() > widest ? caption.left(widest) : caption;
+}
+
 } // namespace
 
 TabSheet::TabSheet(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
@@ -114,14 +140,16 @@ void TabSheet::setCaption(const QString& caption) {
         if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
             const int index = tabs->indexOf(this);
             if (index >= 0)
-                tabs->setTabText(index, caption);
+                tabs->setTabText(index, visibleCaption(caption));
             break;
         }
     }
 }
 
 PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
-    setTabBar(new SlantedTabBar(this));
+    auto* bar = new SlantedTabBar(this);
+    bar->setAccessibleName(tr("Pages"));
+    setTabBar(bar);
     setDocumentMode(true);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -130,7 +158,7 @@ PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
 }
 
 void PageControl::addSheet(TabSheet* sheet) {
-    addTab(sheet, sheet->caption());
+    addTab(sheet, visibleCaption(sheet->caption()));
 }
 
 TabSheet* PageControl::sheet(int index) const {

@@ -3,6 +3,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleOption>
 
 namespace controls {
 
@@ -61,6 +62,32 @@ QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
     if (icon == SP_ToolBarVerticalExtensionButton)
         return QIcon(new OverflowArrow(Qt::Vertical));
     return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    if (element != PE_FrameFocusRect) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(option->palette.color(QPalette::WindowText), 1, Qt::DotLine);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element != CE_PushButton || !(option->state & State_HasFocus))
+        return;
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(*option);
+    focus.rect = subElementRect(SE_PushButtonFocusRect, option, widget);
+    drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
 }
 
 } // namespace controls

@@ -46,6 +46,8 @@ SpinEdit::SpinEdit(QWidget* parent)
     }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
+    // The text field is what the keyboard reaches; the field only ever holds a quantity.
+    edit_->setAccessibleName(tr("Quantity"));
     up_->setAccessibleName(tr("Increase"));
     down_->setAccessibleName(tr("Decrease"));
     layout->addLayout(arrows);

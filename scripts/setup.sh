@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libfontconfig-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev time
   xvfb xauth x11-utils xdotool xdg-utils poppler-utils imagemagick
-  fonts-liberation2 fonts-dejavu-core
+  fonts-liberation2 fonts-dejavu-core fonts-cabin
 )
 
 missing=()

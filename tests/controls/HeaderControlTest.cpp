@@ -1,5 +1,6 @@
 #include "controls/HeaderControl.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -65,4 +66,30 @@ TEST_F(Header, settingSectionsOrTheirTextIsNoResize) {
     EXPECT_EQ(header.section(1).text, "Bee");
     EXPECT_EQ(header.sectionsCollection()->count(), 4);
     EXPECT_EQ(header.accessibleName(), "A, Bee, C, D");
+}
+
+TEST_F(Header, sectionsReadAsColumnHeadersForScreenReaders) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&header);
+    ASSERT_NE(iface, nullptr);
+    ASSERT_EQ(iface->childCount(), 2);
+    QAccessibleInterface* item = iface->child(0);
+    QAccessibleInterface* quantity = iface->child(1);
+    ASSERT_NE(item, nullptr);
+    ASSERT_NE(quantity, nullptr);
+    EXPECT_EQ(item->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(quantity->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(item->text(QAccessible::Name), "Item");
+    EXPECT_EQ(quantity->text(QAccessible::Name), "Quantity");
+    EXPECT_EQ(iface->indexOfChild(quantity), 1);
+    EXPECT_EQ(quantity->parent(), iface);
+    EXPECT_EQ(quantity->rect(), QRect(header.mapToGlobal(QPoint(300, 0)), QSize(100, 17)));
+    EXPECT_EQ(iface->childAt(quantity->rect().center().x(), quantity->rect().center().y()),
+              quantity);
+
+    // Renamed and removed sections read as they are now.
+    header.setSectionText(1, "Qty");
+    EXPECT_EQ(quantity->text(QAccessible::Name), "Qty");
+    header.setSections({{"Only", 80}});
+    EXPECT_EQ(iface->childCount(), 1);
+    EXPECT_FALSE(quantity->isValid());
 }

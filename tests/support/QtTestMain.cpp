@@ -1,5 +1,6 @@
 #include "app/ErrorBox.h"
 #include "app/Fonts.h"
+#include "controls/ProgramStyle.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     ProvendoApplication app(argc, argv);
     ProvendoApplication::setApplicationName(QStringLiteral("Provendo"));
+    // The program's own style, so that widgets are drawn as users see them.
+    ProvendoApplication::setStyle(new controls::ProgramStyle);
     Fonts::installSubstitutes();
     return RUN_ALL_TESTS();
 }
