@@ -3,7 +3,7 @@
 #include "app/Main.h"
 
 #include "platform/ReplaceFile.h"
-#include "platform/TextCodec.h"
+#include "share/LocaleDates.h"
 #include "share/MapiSendMessage.h"
 #include "share/ShoppingText.h"
 
@@ -12,21 +12,6 @@
 #include <QLocale>
 
 namespace {
-
-// Month names as the user's regional settings give them.
-share::MonthNames userMonthNames() {
-    const QLocale locale = QLocale::system();
-    share::MonthNames names;
-    for (int month = 1; month <= 12; ++month)
-        names[static_cast<std::size_t>(month - 1)] =
-            platform::fromQString(locale.monthName(month, QLocale::LongFormat));
-    return names;
-}
-
-share::CalendarDate today() {
-    const QDate date = QDate::currentDate();
-    return {date.year(), date.month(), date.day()};
-}
 
 // The text file exists only while the command runs, whatever becomes of the send.
 class DeleteOnExit {
@@ -58,7 +43,8 @@ void TfrmMain::MainMenuToolsSendEmailClick() {
     std::vector<std::string> attachments;
     const std::string path = share::shoppingListPath();
     const DeleteOnExit textFile(path);
-    share::RenderShoppingText(document_, today(), userMonthNames(), TextLines);
+    share::RenderShoppingText(document_, share::calendarDate(QDate::currentDate()),
+                              share::textFileMonthNames(QLocale()), TextLines);
     attachments.push_back(path);
     mapiSendMessage->setAttachments(attachments);
     mapiSendMessage->Send();

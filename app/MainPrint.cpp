@@ -7,8 +7,6 @@
 
 #include <QAction>
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace {
 
@@ -31,12 +29,6 @@ PrintCommands::PrintCommands(QObject* parent)
 
 PrintCommands::~PrintCommands() = default;
 
-QPrinter& PrintCommands::setupPrinter() {
-    if (!setupPrinter_)
-        setupPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *setupPrinter_;
-}
-
 void TfrmMain::wirePrintCommands() {
     print_ = new PrintCommands(this);
     connect(MainMenuFilePrint, &QAction::triggered, this, &TfrmMain::MainMenuFilePrintClick);
@@ -54,10 +46,27 @@ void TfrmMain::MainMenuFilePrintClick() {
                                    share::shoppingListData(print_->tables()), this);
 }
 
-void TfrmMain::MainMenuFilePrintSetupClick() {
-    QPrintDialog dialog(&print_->setupPrinter(), this);
+// The selection starts at the system's default printer with its default paper. The
+// report keeps its own printer, chosen in Output Options.
+void PrintCommands::runPrintSetup(QWidget* owner) {
+    const report::PrinterCatalog& catalog = reportSystem_.printerCatalog();
+    const QList<report::PrinterCapabilities> printers = catalog.printers();
+    report::PrinterSetupDialog dialog(tr("Print Setup"), printers, owner);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
-    dialog.setWindowTitle(tr("Print Setup"));
-    dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
-    ModalSeam::execDialog(dialog);
+    if (!printSetupChosen_) {
+        if (const auto* p = report::defaultPrinter(printers, catalog.defaultPrinterName())) {
+            printSetup_.printerName = p->name;
+            if (p->defaultPageSize.isValid())
+                printSetup_.pageSize = p->defaultPageSize;
+        }
+    }
+    dialog.setSetup(printSetup_);
+    if (ModalSeam::execDialog(dialog) != QDialog::Accepted)
+        return;
+    printSetup_ = dialog.setup();
+    printSetupChosen_ = true;
+}
+
+void TfrmMain::MainMenuFilePrintSetupClick() {
+    print_->runPrintSetup(this);
 }

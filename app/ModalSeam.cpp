@@ -1,7 +1,11 @@
 #include "app/ModalSeam.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
 #include <QDialog>
 #include <QFileDialog>
+#include <QPointer>
 #include <QPushButton>
 
 namespace ModalSeam {
@@ -28,7 +32,39 @@ bool answerFromQueue(const Request& request, Answer& answer) {
     return true;
 }
 
+// Gives the keyboard back to the window and the control that had it once a dialog has
+// closed: without this, a window system with no window manager leaves the input focus
+// nowhere, and Alt shortcuts do nothing until the user clicks.
+class KeyboardReturn {
+public:
+    explicit KeyboardReturn(QWidget* owner)
+        : window_(owner ? owner->window() : QApplication::activeWindow()),
+          focus_(QApplication::focusWidget()) {}
+    ~KeyboardReturn() { giveBack(window_, focus_); }
+    KeyboardReturn(const KeyboardReturn&) = delete;
+    KeyboardReturn& operator=(const KeyboardReturn&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+    QPointer<QWidget> focus_;
+};
+
 } // namespace
+
+void giveBack(QWidget* window, QWidget* focus) {
+    if (!window || !window->isVisible())
+        return;
+    window->activateWindow();
+    if (focus && focus->window() == window && focus->isVisible() && focus->isEnabled())
+        focus->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void closePopups(QWidget& dialog) {
+    // A completer's list is a window of its own: it outlives the dialog that hid.
+    for (QCompleter* completer : dialog.findChildren<QCompleter*>())
+        if (QAbstractItemView* popup = completer->popup(); popup && popup->isVisible())
+            popup->hide();
+}
 
 void push(Responder responder) {
     queue().push_back(std::move(responder));
@@ -59,6 +95,7 @@ int message(QWidget* parent, const QString& caption, const QString& text, QMessa
     Answer answer;
     if (answerFromQueue(Request{Request::Message, caption, text, icon, nullptr}, answer))
         return answer.result;
+    const KeyboardReturn keyboard(parent);
     QMessageBox box(icon, caption, text, buttons, parent);
     box.setDefaultButton(defaultButton);
     if (escapeButton != QMessageBox::NoButton)
@@ -79,7 +116,10 @@ QString fileDialog(QFileDialog& dialog) {
             Request{Request::FileDialog, dialog.windowTitle(), {}, QMessageBox::NoIcon, &dialog},
             answer))
         return answer.path;
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const KeyboardReturn keyboard(dialog.parentWidget());
+    const int result = dialog.exec();
+    closePopups(dialog);
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
@@ -92,7 +132,10 @@ int execDialog(QDialog& dialog) {
         dialog.done(answer.result);
         return answer.result;
     }
-    return dialog.exec();
+    const KeyboardReturn keyboard(dialog.parentWidget());
+    const int result = dialog.exec();
+    closePopups(dialog);
+    return result;
 }
 
 } // namespace ModalSeam

@@ -50,4 +50,10 @@ int message(QWidget* parent, const QString& caption, const QString& text, QMessa
 QString fileDialog(QFileDialog& dialog);
 int execDialog(QDialog& dialog);
 
+// After a dialog: the window gets the keyboard again, and focus goes back to the control
+// that had it (when that is still there, visible and enabled).
+void giveBack(QWidget* window, QWidget* focus);
+// Hides pop-up lists (such as a file name's completions) that a closed dialog left open.
+void closePopups(QWidget& dialog);
+
 } // namespace ModalSeam

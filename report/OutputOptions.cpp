@@ -126,12 +126,19 @@ void OutputOptionsDialog::setPrinterName(const QString& printerName) {
     updateEnabled();
 }
 
+void OutputOptionsDialog::setDuplexAvailable(bool available) {
+    duplexAvailable_ = available;
+    if (!available)
+        cbDuplex->setChecked(false);
+    updateEnabled();
+}
+
 void OutputOptionsDialog::updateEnabled() {
     btnSetup->setEnabled(hasPrinter_);
     const bool toPrinter = mode_ == Mode::PageRange || (rbPrinter && rbPrinter->isChecked());
     spinCopies->setEnabled(hasPrinter_ && toPrinter);
     cbCollate->setEnabled(hasPrinter_ && toPrinter);
-    cbDuplex->setEnabled(hasPrinter_ && toPrinter);
+    cbDuplex->setEnabled(hasPrinter_ && toPrinter && duplexAvailable_);
     if (rbPrinter)
         rbPrinter->setEnabled(hasPrinter_);
     if (spinFrom) {
@@ -152,7 +159,7 @@ void OutputOptionsDialog::setOptions(const OutputOptions& options) {
     }
     spinCopies->setValue(options.copies);
     cbCollate->setChecked(options.collate);
-    cbDuplex->setChecked(options.duplex);
+    cbDuplex->setChecked(options.duplex && duplexAvailable_);
 }
 
 OutputOptions OutputOptionsDialog::options() const {
@@ -175,7 +182,7 @@ OutputOptions OutputOptionsDialog::options() const {
     }
     o.copies = spinCopies->value();
     o.collate = cbCollate->isChecked();
-    o.duplex = cbDuplex->isChecked();
+    o.duplex = duplexAvailable_ && cbDuplex->isChecked();
     return o;
 }
 

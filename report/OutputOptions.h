@@ -36,6 +36,8 @@ public:
                         int pageCount, int currentPage, QWidget* parent = nullptr);
 
     void setPrinterName(const QString& printerName);
+    // Duplex is offered only for a printer that prints on both sides.
+    void setDuplexAvailable(bool available);
     // The destination, copies, collate and duplex; the page range always opens at all.
     void setOptions(const OutputOptions& options);
     OutputOptions options() const;
@@ -53,6 +55,7 @@ private:
 
     Mode mode_;
     bool hasPrinter_ = false;
+    bool duplexAvailable_ = false;
     int currentPage_ = 1;
     QLabel* lblPrinter = nullptr;
     QPushButton* btnSetup = nullptr;

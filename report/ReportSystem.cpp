@@ -1,29 +1,29 @@
 #include "report/ReportSystem.h"
 
+#include "report/PrinterSetupDialog.h"
 #include "report/ReportPainter.h"
 #include "report/ReportPreview.h"
 #include "report/ReportStatus.h"
 #include "report/TextMeasure.h"
 
 #include <QFileDialog>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 namespace report {
 
 namespace {
 
 // CUPS names no port; the printer's location, when set, tells the user where it is.
-QString describe(const QPrinterInfo& info) {
-    const QString where = info.location().isEmpty() ? QStringLiteral("CUPS") : info.location();
-    return QObject::tr("%1 on %2").arg(info.printerName(), where);
+QString describe(const PrinterCapabilities& printer) {
+    const QString where = printer.location.isEmpty() ? QStringLiteral("CUPS") : printer.location;
+    return QObject::tr("%1 on %2").arg(printer.name, where);
 }
 
 } // namespace
 
 ReportSystem::ReportSystem(ReportSettings settings, ReportHooks hooks)
-    : settings_(std::move(settings)), hooks_(std::move(hooks)) {
+    : settings_(std::move(settings)), hooks_(std::move(hooks)),
+      catalog_(std::make_shared<SystemPrinterCatalog>()) {
     if (!hooks_.execDialog)
         hooks_.execDialog = [](QDialog& d) { return d.exec(); };
 }
@@ -31,17 +31,31 @@ ReportSystem::ReportSystem(ReportSettings settings, ReportHooks hooks)
 QPrinter* ReportSystem::printer() const {
     if (!printerLookedUp_) {
         printerLookedUp_ = true;
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter().isNull()
-                                      ? (QPrinterInfo::availablePrinters().isEmpty()
-                                             ? QPrinterInfo()
-                                             : QPrinterInfo::availablePrinters().constFirst())
-                                      : QPrinterInfo::defaultPrinter();
-        if (!info.isNull()) {
-            printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-            printerName_ = describe(info);
-        }
+        const QList<PrinterCapabilities> printers = catalog_->printers();
+        if (const PrinterCapabilities* p = defaultPrinter(printers, catalog_->defaultPrinterName()))
+            usePrinter(*p);
     }
     return printer_.get();
+}
+
+void ReportSystem::usePrinter(const PrinterCapabilities& printer) const {
+    printer_ = catalog_->makePrinter(printer);
+    printerName_ = describe(printer);
+    queueName_ = printer.name;
+    duplex_ = printer.duplex;
+}
+
+bool ReportSystem::printerHasDuplex() const {
+    return printer() && duplex_;
+}
+
+void ReportSystem::setPrinterCatalog(std::shared_ptr<const PrinterCatalog> catalog) {
+    catalog_ = std::move(catalog);
+    printer_.reset();
+    printerName_.clear();
+    queueName_.clear();
+    duplex_ = false;
+    printerLookedUp_ = false;
 }
 
 ReportSystem::~ReportSystem() = default;
@@ -50,10 +64,23 @@ QString ReportSystem::printerName() const {
     return printer() ? printerName_ : QString();
 }
 
-void ReportSystem::setPrinter(std::unique_ptr<QPrinter> printer, QString name) {
+void ReportSystem::setPrinter(std::unique_ptr<QPrinter> printer, QString name, QString queueName,
+                              bool duplex) {
     printer_ = std::move(printer);
     printerName_ = std::move(name);
+    queueName_ = std::move(queueName);
+    duplex_ = duplex;
     printerLookedUp_ = true;
+}
+
+// Setup may change the printer, so the dialog shows the one it leaves chosen.
+void ReportSystem::connectSetup(OutputOptionsDialog& dialog) {
+    dialog.setDuplexAvailable(printerHasDuplex());
+    QObject::connect(&dialog, &OutputOptionsDialog::setupRequested, &dialog, [this, &dialog] {
+        showPrinterSetup(&dialog);
+        dialog.setPrinterName(printerName());
+        dialog.setDuplexAvailable(printerHasDuplex());
+    });
 }
 
 void ReportSystem::execute(const ReportDef& definition, const ReportData& data, QWidget* parent) {
@@ -62,10 +89,7 @@ void ReportSystem::execute(const ReportDef& definition, const ReportData& data, 
     OutputOptions initial;
     initial.destination = settings_.initialDestination;
     dialog.setOptions(initial);
-    QObject::connect(&dialog, &OutputOptionsDialog::setupRequested, &dialog, [&] {
-        showPrinterSetup(&dialog);
-        dialog.setPrinterName(printerName());
-    });
+    connectSetup(dialog);
     if (hooks_.execDialog(dialog) != QDialog::Accepted)
         return;
     const OutputOptions options = dialog.options();
@@ -100,12 +124,15 @@ std::optional<Layout> ReportSystem::generate(const ReportDef& definition, const 
 void ReportSystem::showPrinterSetup(QWidget* parent) {
     if (!printer())
         return;
-    QPrintDialog setup(printer_.get(), parent);
-    setup.setWindowTitle(QObject::tr("Printer Setup"));
-    setup.setOptions(QAbstractPrintDialog::PrintDialogOptions());
-    if (hooks_.execDialog(setup) == QDialog::Accepted &&
-        printer_->outputFormat() == QPrinter::NativeFormat)
-        printerName_ = describe(QPrinterInfo::printerInfo(printer_->printerName()));
+    PrinterSetupDialog dialog(QObject::tr("Printer Setup"), catalog_->printers(), parent);
+    dialog.setSetup(setupOf(*printer_, queueName_));
+    if (hooks_.execDialog(dialog) != QDialog::Accepted)
+        return;
+    const PrinterSetup chosen = dialog.setup();
+    const PrinterCapabilities* printer = dialog.chosenPrinter();
+    if (printer && printer->name != queueName_)
+        usePrinter(*printer);
+    applySetup(chosen, *printer_);
 }
 
 void ReportSystem::print(const Layout& layout, const OutputOptions& options, int fromPage,
@@ -117,7 +144,7 @@ void ReportSystem::print(const Layout& layout, const OutputOptions& options, int
     printer.setFullPage(true);
     printer.setCopyCount(options.copies);
     printer.setCollateCopies(options.collate);
-    printer.setDuplex(options.duplex ? QPrinter::DuplexAuto : QPrinter::DuplexNone);
+    printer.setDuplex(options.duplex && duplex_ ? QPrinter::DuplexAuto : QPrinter::DuplexNone);
     std::vector<int> pages;
     for (int page = fromPage; page <= toPage; ++page)
         pages.push_back(page - 1);
@@ -130,11 +157,8 @@ void ReportSystem::preview(const Layout& layout, const OutputOptions& options, Q
         OutputOptionsDialog range(OutputOptionsDialog::Mode::PageRange, settings_.optionsCaption,
                                   printerName(), static_cast<int>(layout.pages.size()), currentPage,
                                   &window);
+        connectSetup(range);
         range.setOptions(options);
-        QObject::connect(&range, &OutputOptionsDialog::setupRequested, &range, [&] {
-            showPrinterSetup(&range);
-            range.setPrinterName(printerName());
-        });
         if (hooks_.execDialog(range) != QDialog::Accepted)
             return;
         const OutputOptions chosen = range.options();

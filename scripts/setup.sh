@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev time
   xvfb xauth x11-utils xdotool xdg-utils poppler-utils imagemagick
   fonts-liberation2 fonts-dejavu-core fonts-cabin
+  # Month names in Chinese, Japanese or Korean on the printed report need these glyphs.
+  fonts-droid-fallback
 )
 
 missing=()

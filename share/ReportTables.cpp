@@ -1,9 +1,7 @@
 #include "share/ReportTables.h"
 
-#include "platform/TextCodec.h"
+#include "share/LocaleDates.h"
 #include "share/TickedItemWalk.h"
-
-#include <QLocale>
 
 namespace share {
 
@@ -36,14 +34,11 @@ private:
 
 ReportTables::ReportTables()
     : tblItems("tblItems", {{"Item", 255}, {"Quantity", 5}}),
-      tblComments("tblComments", {{"Comments", 255}, {"CurrentDate", 20}}) {}
+      tblComments("tblComments",
+                  {{"Comments", 255}, {"CurrentDate", 20, tables::FieldText::Utf8}}) {}
 
 QDate systemToday() {
     return QDate::currentDate();
-}
-
-std::string reportDate(const QDate& date, const QLocale& locale) {
-    return platform::fromQString(locale.toString(date, QStringLiteral("MMMM d, yyyy")));
 }
 
 void FillReportTables(const model::Document& document, ReportTables& tables,
@@ -58,7 +53,7 @@ void FillReportTables(const model::Document& document, ReportTables& tables,
 
     tables.tblComments.append();
     tables.tblComments.setField("Comments", document.notes());
-    tables.tblComments.setField("CurrentDate", reportDate(clock(), QLocale::system()));
+    tables.tblComments.setField("CurrentDate", printDateText(clock(), QLocale()));
     tables.tblComments.post();
 
     tables.tblItems.close();

@@ -7,8 +7,6 @@
 #include <functional>
 #include <string>
 
-class QLocale;
-
 namespace share {
 
 // The print-ready copy of the list the report reads: tblItems holds a spacer row and a
@@ -24,11 +22,10 @@ struct ReportTables {
 using ReportClock = std::function<QDate()>;
 QDate systemToday();
 
-// "MMMM d, yyyy" with the month named as the locale names it, as document bytes.
-std::string reportDate(const QDate& date, const QLocale& locale);
-
 // Empties both tables and fills them from the ticked items, the notes and the clock's
-// date (in the user's locale). Both tables end closed, holding the new rows.
+// date in the user's locale (QLocale(), the system's unless the program set another).
+// The date is UTF-8, with the month spelled as the locale spells it; every other field
+// is document text. Both tables end closed, holding the new rows.
 void FillReportTables(const model::Document& document, ReportTables& tables,
                       const ReportClock& clock = systemToday);
 

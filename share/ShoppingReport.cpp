@@ -84,17 +84,29 @@ report::ReportDef buildDefinition() {
     return def;
 }
 
+bool holdsUtf8(const tables::MemTable& table, const std::string& field) {
+    for (const tables::FieldDef& def : table.fields())
+        if (def.name == field)
+            return def.text == tables::FieldText::Utf8;
+    return false;
+}
+
 report::ViewRows readTable(tables::MemTable& table, const QStringList& fields) {
     const bool wasOpen = table.isOpen();
     table.open();
     report::ViewRows view;
     view.fields = fields;
     view.rows.reserve(table.recordCount());
+    std::vector<std::pair<std::string, bool>> columns;
+    for (const QString& field : fields)
+        columns.emplace_back(field.toStdString(), holdsUtf8(table, field.toStdString()));
     for (table.first(); !table.eof(); table.next()) {
         QStringList row;
         row.reserve(fields.size());
-        for (const QString& field : fields)
-            row.append(platform::toQString(table.field(field.toStdString())));
+        for (const auto& [name, utf8] : columns) {
+            const std::string& value = table.field(name);
+            row.append(utf8 ? QString::fromStdString(value) : platform::toQString(value));
+        }
         view.rows.push_back(std::move(row));
     }
     if (!wasOpen)

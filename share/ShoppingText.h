@@ -16,10 +16,11 @@ struct CalendarDate {
 };
 
 // The full month names January to December as the user's regional settings give them,
-// in the document's single-byte text.
+// in the text the output needs (single bytes for the text file, UTF-8 for print).
 using MonthNames = std::array<std::string, 12>;
 
 // "MMMM d, yyyy": the full month name, the day without a leading zero, the four-digit year.
+// Only ASCII is added to the month name, so it serves either kind of text.
 std::string longDateText(const CalendarDate& date, const MonthNames& months);
 
 // The e-mailed text is written here: ShoppingList.txt in the executable's folder.

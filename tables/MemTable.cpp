@@ -2,6 +2,21 @@
 
 namespace tables {
 
+namespace {
+
+// The first maxLength characters of UTF-8 text: the cut falls before a lead byte.
+std::string_view utf8Prefix(std::string_view text, std::size_t maxLength) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) != 0x80 && characters++ == maxLength)
+            return text.substr(0, i);
+    }
+    return text;
+}
+
+} // namespace
+
 MemTable::MemTable(std::string name, std::vector<FieldDef> fields, bool persistent)
     : name_(std::move(name)), fields_(std::move(fields)), persistent_(persistent) {}
 
@@ -42,7 +57,9 @@ void MemTable::setField(std::string_view field, std::string_view value) {
     const std::size_t index = fieldIndex(field);
     if (!pending_)
         throw ETableError(name_ + ": not in insert mode");
-    pendingRow_[index] = std::string(value.substr(0, fields_[index].maxLength));
+    const FieldDef& def = fields_[index];
+    pendingRow_[index] = std::string(def.text == FieldText::Utf8 ? utf8Prefix(value, def.maxLength)
+                                                                 : value.substr(0, def.maxLength));
 }
 
 void MemTable::post() {

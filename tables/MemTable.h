@@ -15,9 +15,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// How a field's text is held: single bytes (the document's code page), or UTF-8 for
+// text the program makes itself in the user's language. The maximum length counts
+// characters either way, so a cut never splits a UTF-8 character.
+enum class FieldText { SingleByte, Utf8 };
+
 struct FieldDef {
     std::string name;
     std::size_t maxLength = 0;
+    FieldText text = FieldText::SingleByte;
 };
 
 // An in-memory table of string fields with fixed maximum lengths. Rows are added at
@@ -43,7 +49,8 @@ public:
 
     // Starts a new row at the end; a row already pending is posted first.
     void append();
-    // Assigns a field of the pending row; a longer value is cut to the field's length.
+    // Assigns a field of the pending row; a longer value is cut to the field's length in
+    // characters.
     void setField(std::string_view field, std::string_view value);
     void post();
     void cancel();

@@ -7,6 +7,8 @@
 #include "platform/SimpleMail.h"
 #include "tests/support/FakeXdgEmail.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
@@ -97,6 +99,27 @@ TEST_F(MailCommand, attachesAPrivateCopyOfTheRenderedListAndDeletesTheFileBeside
     ASSERT_EQ(::stat(copy.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     EXPECT_FALSE(fs::exists(textFile()));
+}
+
+TEST_F(MailCommand, aMonthTheCodePageCannotHoldIsWrittenInEnglish) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Greek));
+    useMailLayerWithPath(fake_.binFolder() + ":/usr/bin:/bin");
+    ModalSeam::pushButton(QMessageBox::Ok);
+    const QDate before = QDate::currentDate();
+    clickSendEmail();
+    const QDate after = QDate::currentDate();
+    QLocale::setDefault(saved);
+
+    const std::string text = fake_.attachedBytes();
+    const std::string title = text.substr(0, text.find("\r\n"));
+    const QLocale english(QLocale::English);
+    auto titleOf = [&](const QDate& day) {
+        return "SHOPPING LIST for " +
+               english.toString(day, QStringLiteral("MMMM d, yyyy")).toStdString();
+    };
+    EXPECT_TRUE(title == titleOf(before) || title == titleOf(after)) << title;
+    EXPECT_EQ(text.find('?'), std::string::npos) << text;
 }
 
 TEST_F(MailCommand, aFailingMailProgramShowsTheErrorBoxAndTheFileIsStillDeleted) {

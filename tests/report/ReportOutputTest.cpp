@@ -3,12 +3,15 @@
 #include "app/ModalSeam.h"
 #include "controls/NotesMemo.h"
 #include "report/OutputOptions.h"
+#include "report/PrinterCatalog.h"
 #include "report/ReportPainter.h"
 #include "report/ReportStatus.h"
 #include "share/ShoppingReport.h"
 #include "tests/support/TempDir.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -44,6 +47,69 @@ QString pdfTitle(const std::string& path) {
     const auto m = QRegularExpression(QStringLiteral("Title:\\s+(.*)\\n"))
                        .match(QString::fromUtf8(p.readAllStandardOutput()));
     return m.hasMatch() ? m.captured(1).trimmed() : QString();
+}
+
+QString pdfPageSize(const std::string& path) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
+    p.waitForFinished(30000);
+    const auto m = QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+ x [0-9.]+)"))
+                       .match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// Two print queues that exist only here: each "printer" writes a PDF named after it.
+class FakeCatalog : public report::PrinterCatalog {
+public:
+    explicit FakeCatalog(std::string folder) : folder_(std::move(folder)) {
+        report::PrinterCapabilities kitchen;
+        kitchen.name = QStringLiteral("Kitchen");
+        kitchen.location = QStringLiteral("Downstairs");
+        kitchen.pageSizes = {QPageSize(QPageSize::Letter), QPageSize(QPageSize::A4)};
+        kitchen.defaultPageSize = QPageSize(QPageSize::Letter);
+        kitchen.paperSources = {QPrinter::Auto, QPrinter::Manual};
+        kitchen.duplex = true;
+        report::PrinterCapabilities office;
+        office.name = QStringLiteral("Office");
+        office.location = QStringLiteral("Upstairs");
+        office.pageSizes = {QPageSize(QPageSize::A4), QPageSize(QPageSize::Legal)};
+        office.defaultPageSize = QPageSize(QPageSize::A4);
+        printers_ = {kitchen, office};
+    }
+    QList<report::PrinterCapabilities> printers() const override { return printers_; }
+    QString defaultPrinterName() const override { return defaultName; }
+    std::unique_ptr<QPrinter> makePrinter(const report::PrinterCapabilities& p) const override {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QString::fromStdString(pdfOf(p.name)));
+        printer->setPageSize(p.defaultPageSize);
+        return printer;
+    }
+    std::string pdfOf(const QString& name) const { return folder_ + name.toStdString() + ".pdf"; }
+
+    QString defaultName = QStringLiteral("Office");
+
+private:
+    std::string folder_;
+    QList<report::PrinterCapabilities> printers_;
+};
+
+QStringList comboItems(QWidget* dialog, const char* name) {
+    auto* combo = dialog->findChild<QComboBox*>(QString::fromLatin1(name));
+    QStringList items;
+    for (int i = 0; combo && i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}
+
+QString comboText(QWidget* dialog, const char* name) {
+    return dialog->findChild<QComboBox*>(QString::fromLatin1(name))->currentText();
+}
+
+void choose(QWidget* dialog, const char* combo, const QString& text) {
+    auto* box = dialog->findChild<QComboBox*>(QString::fromLatin1(combo));
+    ASSERT_GE(box->findText(text), 0) << text.toStdString();
+    box->setCurrentIndex(box->findText(text));
 }
 
 // Positions of the needles in the text, in the order given; -1 for one missing or out
@@ -105,6 +171,26 @@ TEST_F(PrintCommand, fileOutputIsAPdfWithTheListInOrder) {
         << text.toStdString();
     EXPECT_EQ(pdfPages(path), 1);
     EXPECT_EQ(pdfTitle(path), QStringLiteral("Provendo Report"));
+}
+
+TEST_F(PrintCommand, pdfShowsTheMonthAsTheUsersLocaleSpellsIt) {
+    const QLocale saved;
+    const std::vector<std::pair<QLocale::Language, QString>> cases{
+        {QLocale::French, QStringLiteral("août 16, 2004")},
+        {QLocale::Russian, QStringLiteral("августа 16, 2004")},
+        {QLocale::Greek, QStringLiteral("Αυγούστου 16, 2004")},
+        {QLocale::Japanese, QStringLiteral("8月 16, 2004")}};
+    for (const auto& [language, date] : cases) {
+        QLocale::setDefault(QLocale(language));
+        const std::string path = dir.file(QLocale::languageToCode(language).toStdString() + ".pdf");
+        chooseDestination("rbFile");
+        ModalSeam::pushPath(QString::fromStdString(path));
+        window.MainMenuFilePrintClick();
+        const QString text = pdfText(path);
+        EXPECT_TRUE(inOrder(text, {"Shopping List", "for :", date, "DAIRY"})) << text.toStdString();
+        EXPECT_FALSE(text.contains(QLatin1Char('?'))) << text.toStdString();
+    }
+    QLocale::setDefault(saved);
 }
 
 TEST_F(PrintCommand, longListRunsOverPagesWithTheTitleOnEach) {
@@ -181,6 +267,101 @@ TEST_F(PrintCommand, printSetupShowsTheSetupDialogAndLeavesTheReportPrinterAlone
     ASSERT_EQ(ModalSeam::history().size(), 1u);
     EXPECT_EQ(ModalSeam::history()[0].caption, QStringLiteral("Print Setup"));
     EXPECT_EQ(window.printCommands().reportSystem().printerName(), before);
+}
+
+TEST_F(PrintCommand, printSetupOffersPrinterPaperSourceAndOrientationAndPrintsNothing) {
+    auto catalog = std::make_shared<FakeCatalog>(dir.path());
+    window.printCommands().reportSystem().setPrinterCatalog(catalog);
+    ModalSeam::push([](const ModalSeam::Request& r) {
+        QWidget* d = r.dialog;
+        EXPECT_EQ(r.caption, QStringLiteral("Print Setup"));
+        EXPECT_EQ(comboItems(d, "cbPrinter"), (QStringList{"Kitchen", "Office"}));
+        EXPECT_EQ(comboText(d, "cbPrinter"), QStringLiteral("Office"));
+        EXPECT_EQ(comboItems(d, "cbPaperSize").size(), 2);
+        EXPECT_TRUE(comboText(d, "cbPaperSize").startsWith(QStringLiteral("A4")));
+        EXPECT_TRUE(d->findChild<QRadioButton*>(QStringLiteral("rbPortrait"))->isChecked());
+        EXPECT_NE(d->findChild<QRadioButton*>(QStringLiteral("rbLandscape")), nullptr);
+        QStringList buttons;
+        for (auto* b : d->findChildren<QPushButton*>())
+            buttons.append(b->text().remove(QLatin1Char('&')));
+        buttons.sort();
+        EXPECT_EQ(buttons, (QStringList{"Cancel", "OK"}));
+        // Another printer brings its own papers and trays; A4 stays chosen.
+        choose(d, "cbPrinter", QStringLiteral("Kitchen"));
+        EXPECT_TRUE(comboText(d, "cbPaperSize").startsWith(QStringLiteral("A4")));
+        EXPECT_EQ(comboItems(d, "cbPaperSource").size(), 2);
+        d->findChild<QRadioButton*>(QStringLiteral("rbLandscape"))->setChecked(true);
+        return ModalSeam::Answer{QDialog::Accepted, {}};
+    });
+    window.MainMenuFilePrintSetupClick();
+    EXPECT_FALSE(ModalSeam::hasPending());
+    EXPECT_EQ(window.printCommands().printSetup().printerName, QStringLiteral("Kitchen"));
+    EXPECT_EQ(window.printCommands().printSetup().orientation, QPageLayout::Landscape);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(catalog->pdfOf(QStringLiteral("Kitchen")))));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(catalog->pdfOf(QStringLiteral("Office")))));
+    // The report's printer is not the application's selection.
+    EXPECT_EQ(window.printCommands().reportSystem().printerName(),
+              QStringLiteral("Office on Upstairs"));
+
+    // Cancel keeps the selection as it was.
+    ModalSeam::push([](const ModalSeam::Request& r) {
+        EXPECT_EQ(comboText(r.dialog, "cbPrinter"), QStringLiteral("Kitchen"));
+        choose(r.dialog, "cbPrinter", QStringLiteral("Office"));
+        return ModalSeam::Answer{QDialog::Rejected, {}};
+    });
+    window.MainMenuFilePrintSetupClick();
+    EXPECT_EQ(window.printCommands().printSetup().printerName, QStringLiteral("Kitchen"));
+}
+
+TEST_F(PrintCommand, outputOptionsSetupChoosesThePrinterPaperAndOrientationOfThePrint) {
+    auto catalog = std::make_shared<FakeCatalog>(dir.path());
+    window.printCommands().reportSystem().setPrinterCatalog(catalog);
+    ModalSeam::push([](const ModalSeam::Request& r) {
+        QWidget* d = r.dialog;
+        EXPECT_EQ(d->findChild<QLabel*>(QStringLiteral("lblPrinter"))->text(),
+                  QStringLiteral("Office on Upstairs"));
+        d->findChild<QRadioButton*>(QStringLiteral("rbPrinter"))->setChecked(true);
+        auto* duplex = d->findChild<QCheckBox*>(QStringLiteral("cbDuplex"));
+        EXPECT_FALSE(duplex->isEnabled()); // Office prints on one side only
+        d->findChild<QPushButton*>(QStringLiteral("btnSetup"))->click();
+        EXPECT_EQ(d->findChild<QLabel*>(QStringLiteral("lblPrinter"))->text(),
+                  QStringLiteral("Kitchen on Downstairs"));
+        EXPECT_TRUE(duplex->isEnabled());
+        return ModalSeam::Answer{QDialog::Accepted, {}};
+    });
+    ModalSeam::push([](const ModalSeam::Request& r) {
+        EXPECT_EQ(r.caption, QStringLiteral("Printer Setup"));
+        EXPECT_EQ(comboText(r.dialog, "cbPrinter"), QStringLiteral("Office"));
+        choose(r.dialog, "cbPrinter", QStringLiteral("Kitchen"));
+        choose(r.dialog, "cbPaperSize", QPageSize(QPageSize::A4).name());
+        r.dialog->findChild<QRadioButton*>(QStringLiteral("rbLandscape"))->setChecked(true);
+        return ModalSeam::Answer{QDialog::Accepted, {}};
+    });
+    window.MainMenuFilePrintClick();
+    EXPECT_FALSE(ModalSeam::hasPending());
+    const std::string printed = catalog->pdfOf(QStringLiteral("Kitchen"));
+    EXPECT_TRUE(inOrder(pdfText(printed), {"Shopping List", "DAIRY", "Milk", "Notes"}));
+    EXPECT_EQ(pdfPageSize(printed), QStringLiteral("842 x 595")); // A4 landscape
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(catalog->pdfOf(QStringLiteral("Office")))));
+}
+
+TEST(OutputOptions, duplexIsOfferedOnlyWhereThePrinterHasIt) {
+    report::OutputOptionsDialog d(report::OutputOptionsDialog::Mode::Destination,
+                                  QStringLiteral("Output Options"), QStringLiteral("P on Q"), 0, 0);
+    auto* duplex = d.findChild<QCheckBox*>(QStringLiteral("cbDuplex"));
+    report::OutputOptions wanted;
+    wanted.destination = report::Destination::Printer;
+    wanted.duplex = true;
+    d.setOptions(wanted);
+    EXPECT_FALSE(duplex->isEnabled());
+    EXPECT_FALSE(d.options().duplex);
+    d.setDuplexAvailable(true);
+    EXPECT_TRUE(duplex->isEnabled());
+    duplex->setChecked(true);
+    EXPECT_TRUE(d.options().duplex);
+    d.setDuplexAvailable(false);
+    EXPECT_FALSE(d.options().duplex);
+    EXPECT_FALSE(duplex->isChecked());
 }
 
 TEST(OutputOptions, withoutPrinterOnlyPreviewAndFileCanBeChosen) {

@@ -50,6 +50,23 @@ TEST(MemTable, assignmentCutsSilentlyAtTheFieldLength) {
     EXPECT_EQ(t.field("Quantity"), "12345");
 }
 
+TEST(MemTable, utf8FieldsCutWholeCharactersAndSingleByteFieldsCutBytes) {
+    MemTable t("tblComments", {{"Date", 5, tables::FieldText::Utf8},
+                               {"Bytes", 5},
+                               {"Short", 9, tables::FieldText::Utf8}});
+    t.open();
+    t.append();
+    // Cyrillic letters are two bytes, the CJK one three.
+    t.setField("Date", "\xD0\xB4\xD0\xB5\xD0\xBA\xE6\x9C\x88 10, 2004");
+    t.setField("Bytes", "\xD0\xB4\xD0\xB5\xD0\xBA");
+    t.setField("Short", "\xE6\x9C\x88 1");
+    t.post();
+    t.first();
+    EXPECT_EQ(t.field("Date"), "\xD0\xB4\xD0\xB5\xD0\xBA\xE6\x9C\x88 ");
+    EXPECT_EQ(t.field("Bytes"), "\xD0\xB4\xD0\xB5\xD0");
+    EXPECT_EQ(t.field("Short"), "\xE6\x9C\x88 1");
+}
+
 TEST(MemTable, persistentRowsSurviveCloseAndReopenOthersDoNot) {
     MemTable kept = items(true);
     kept.open();
