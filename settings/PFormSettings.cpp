@@ -21,6 +21,8 @@ namespace {
 // Menu entries of the recently-used list and their separators, told apart by tag.
 constexpr int kMRUTag = 46371;
 constexpr int kMRUSeparatorTag = 46358;
+// No MRU menu is longer than this, so no more entries are ever kept or looked at.
+constexpr std::size_t kMRUMaxKept = 9;
 
 bool mainWindowSaved = false;
 // The first window that gets a form container is the program's main window.
@@ -562,6 +564,10 @@ void TPFormSettings::clearMRUMenu() {
 }
 
 void TPFormSettings::RebuildMRU() {
+    // The program never keeps more entries than its longest menu; a damaged store may
+    // hold any number, and each would cost a file-system look-up.
+    if (mru_.size() > kMRUMaxKept)
+        mru_.resize(kMRUMaxKept);
     if (MRUValidate)
         std::erase_if(mru_, [](const std::string& f) { return !fileExists(f); });
     clearMRUMenu();

@@ -143,11 +143,13 @@ TEST_F(StoredPlacementInput, aValueOfTheWrongKindIsPassedOverAndTheOthersStillAp
 TEST_F(StoredPlacementInput, aHundredThousandRecentFilesAreReadAndCutAtTheNextSave) {
     const std::string existing = dir.file("list.slf");
     writeBytes(existing, "//Dairy\r\n");
-    std::string text = existing;
+    // Two gone files among the first entries are dropped; those past the longest menu
+    // are never looked at.
+    std::string text = existing + ",/nowhere/a.slf," + existing + ",/nowhere/b.slf";
+    for (int i = 0; i < 5; ++i)
+        text += "," + existing;
     for (int i = 0; i < 100000; ++i)
         text += ",/nowhere/list" + std::to_string(i) + ".slf";
-    for (int i = 0; i < 9; ++i)
-        text += "," + existing;
     put("MRUList", binary(7, le32(static_cast<std::uint32_t>(text.size())) + text));
     runAndCheck("100,000 entries");
     const std::string expected = existing + ',' + existing + ',' + existing + ',' + existing;
