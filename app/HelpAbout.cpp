@@ -53,8 +53,8 @@ QIcon exitPicture() {
     return QIcon(picture);
 }
 
-bool openThroughShell(const QString& target) {
-    return platform::shell().open(target);
+void openThroughShell(const QString& target, platform::ShellOpen::Done done) {
+    platform::shell().open(target, std::move(done));
 }
 
 } // namespace

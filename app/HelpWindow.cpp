@@ -17,9 +17,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 QString helpSearchWords(const QString& typed) {
     QString words;
@@ -47,7 +49,7 @@ void HelpBrowser::follow(const QUrl& link) {
     if (target.scheme() == QLatin1String("qthelp"))
         setSource(target);
     else
-        platform::shell().open(target.toString());
+        platform::shell().open(target.toString(), {});
 }
 
 HelpTopicsWindow* HelpTopicsWindow::create(const QString& helpFile, QWidget* owner,
@@ -58,6 +60,30 @@ HelpTopicsWindow* HelpTopicsWindow::create(const QString& helpFile, QWidget* own
     delete window;
     return nullptr;
 }
+
+namespace {
+
+// The widest a topic title needs, its indentation included, over the whole tree.
+int titlesWidth(const QTreeView* tree, const QModelIndex& parent, int depth) {
+    int widest = 0;
+    const QAbstractItemModel* model = tree->model();
+    for (int row = 0; row < model->rowCount(parent); ++row) {
+        const QModelIndex index = model->index(row, 0, parent);
+        const int indent = tree->indentation() * (depth + (tree->rootIsDecorated() ? 1 : 0));
+        widest = std::max({widest, indent + tree->sizeHintForIndex(index).width(),
+                           titlesWidth(tree, index, depth + 1)});
+    }
+    return widest;
+}
+
+// The pane is never narrower than its longest topic title, nested ones included, so
+// that every title reads whole.
+void fitTitles(QTreeView* tree) {
+    tree->setMinimumWidth(titlesWidth(tree, QModelIndex(), 0) + 2 * tree->frameWidth() +
+                          tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+} // namespace
 
 HelpTopicsWindow::HelpTopicsWindow(const QString& helpFile, QWidget* owner)
     : QWidget(owner, Qt::Window), helpFile_(helpFile) {
@@ -108,8 +134,10 @@ void HelpTopicsWindow::build() {
     QHelpContentWidget* contents = engine_->contentWidget();
     contents->setAccessibleName(tr("Contents"));
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpTopicsWindow::showPage);
-    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, contents,
-            [contents] { contents->expandToDepth(0); });
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, contents, [contents] {
+        contents->expandToDepth(0);
+        fitTitles(contents);
+    });
     tabs_->addTab(contents, tr("&Contents"));
     tabs_->addTab(buildIndexTab(), tr("&Index"));
     tabs_->addTab(buildSearchTab(), tr("&Search"));

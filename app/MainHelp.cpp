@@ -26,7 +26,7 @@ void TfrmMain::Contents1Click() {
 
 void TfrmMain::MainMenuHelpHomePageClick() {
     // Nothing to say when no browser takes it.
-    platform::shell().open(Maker::website());
+    platform::shell().open(Maker::website(), {});
 }
 
 void TfrmMain::About1Click() {

@@ -21,8 +21,16 @@ LinkLabel::LinkLabel(const QString& caption, const QString& target, QWidget* par
 }
 
 void LinkLabel::activate() {
-    if (!opener_ || !opener_(target_))
+    if (!opener_)
         return;
+    // The answer may come after the label (its dialog) is gone.
+    opener_(target_, [self = QPointer<LinkLabel>(this)](bool opened) {
+        if (opened && self)
+            self->openedNow();
+    });
+}
+
+void LinkLabel::openedNow() {
     if (!visited_) {
         visited_ = true;
         applyColor();

@@ -2,18 +2,21 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPointer>
 #include <functional>
 
 namespace controls {
 
 // A label that opens a target (a web address, a mailto: link) when clicked or when it has
-// the focus and Enter or Space is pressed. Once a target has been opened the link counts
-// as visited and its text turns purple; when nothing can open it the click is silent.
+// the focus and Enter or Space is pressed. Once a target has really been opened the link
+// counts as visited and its text turns purple; when nothing can open it the click is
+// silent. The open runs on: the link learns its outcome later, the window never waits.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    // Hands the target over; true when something took it.
-    using Opener = std::function<bool(const QString& target)>;
+    // Hands the target over and calls done, now or later, with whether something took it.
+    using Opener =
+        std::function<void(const QString& target, std::function<void(bool opened)> done)>;
 
     LinkLabel(const QString& caption, const QString& target, QWidget* parent = nullptr);
 
@@ -38,6 +41,7 @@ protected:
 
 private:
     void applyColor();
+    void openedNow();
 
     QString target_;
     Opener opener_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace platform {
 
@@ -8,9 +9,13 @@ namespace platform {
 // the program the user has chosen for it.
 class ShellOpen {
 public:
+    // Learns whether a program really took the target.
+    using Done = std::function<void(bool opened)>;
+
     virtual ~ShellOpen() = default;
-    // True when a program took the target.
-    virtual bool open(const QString& target) = 0;
+    // Starts the open and returns without waiting for it; done (when given) is called
+    // once, on this thread, when the answer is known, which may be before open returns.
+    virtual void open(const QString& target, Done done) = 0;
 };
 
 // The service in use: the desktop's own unless a test has put a fake in its place.

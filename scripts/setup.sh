@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libfontconfig-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev time
-  xvfb xauth x11-utils xdotool xdg-utils poppler-utils imagemagick
+  xvfb xauth x11-utils xdotool xdg-utils poppler-utils imagemagick openbox
   fonts-liberation2 fonts-dejavu-core fonts-cabin
   # Month names in Chinese, Japanese or Korean on the printed report need these glyphs.
   fonts-droid-fallback

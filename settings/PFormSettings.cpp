@@ -21,6 +21,8 @@ namespace {
 // Menu entries of the recently-used list and their separators, told apart by tag.
 constexpr int kMRUTag = 46371;
 constexpr int kMRUSeparatorTag = 46358;
+// No MRU menu is longer than this, so no more entries are ever kept or looked at.
+constexpr std::size_t kMRUMaxKept = 9;
 
 bool mainWindowSaved = false;
 // The first window that gets a form container is the program's main window.
@@ -196,11 +198,9 @@ std::string TPFormSettings::RegistryKeyPath() const {
 TPFormSettings::Placement TPFormSettings::placementFromWindow() {
     Placement p;
     QWidget* w = window_;
-    // The normal rectangle: where the window goes back to from minimised or maximised.
-    const QRect normal = w->normalGeometry().isValid() ? w->normalGeometry() : w->geometry();
-    const QPoint frameOffset = w->geometry().topLeft() - w->frameGeometry().topLeft();
-    p.left = normal.left() - frameOffset.x();
-    p.top = normal.top() - frameOffset.y();
+    const QRect normal = normalFrameRect();
+    p.left = normal.left();
+    p.top = normal.top();
     p.width = normal.width();
     p.height = normal.height();
     p.mainForm = isMainWindow();
@@ -216,6 +216,40 @@ TPFormSettings::Placement TPFormSettings::placementFromWindow() {
     if (static_cast<int>(p.mru.size()) > mruLength_)
         p.mru.resize(static_cast<std::size_t>(mruLength_));
     return p;
+}
+
+namespace {
+
+bool plainState(const QWidget* w) {
+    return !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+}
+
+} // namespace
+
+// The rectangle the window goes back to from minimised or maximised, as the frame's
+// top-left corner and the client area's size.
+QRect TPFormSettings::normalFrameRect() const {
+    const QWidget* w = window_;
+    if (plainState(w))
+        return QRect(w->frameGeometry().topLeft(), w->size());
+    const QRect normal = w->normalGeometry().isValid() ? w->normalGeometry() : w->geometry();
+    if (restoredFrame_.isValid() && normal == restoredNormal_)
+        return restoredFrame_;
+    // The frame of a maximised or minimised window is not the one it has in the normal
+    // state; only an offset measured in that state is right.
+    const QPoint offset = frameOffsetKnown_ ? normalFrameOffset_ : QPoint();
+    return QRect(normal.topLeft() - offset, normal.size());
+}
+
+void TPFormSettings::noteFrameOffset() {
+    const QWidget* w = window_;
+    if (!w || !w->isVisible() || !plainState(w))
+        return;
+    const QRect frame = w->frameGeometry();
+    if (frame == w->geometry())
+        return; // no frame known yet
+    normalFrameOffset_ = w->geometry().topLeft() - frame.topLeft();
+    frameOffsetKnown_ = true;
 }
 
 // The placement as temporary free-standing settings in the order they are kept.
@@ -264,7 +298,12 @@ std::vector<std::unique_ptr<TPSetting>> TPFormSettings::placementSettings(const 
 void TPFormSettings::readPlacement(Placement& p,
                                    const std::vector<std::unique_ptr<TPSetting>>& values) {
     for (const auto& s : values) {
-        if (s->Value().kind == pvkNone)
+        const TPValueKind kind = s->Value().kind;
+        if (kind == pvkNone)
+            continue;
+        // A value of a kind that does not convert (a date or a list where a number
+        // belongs) is damaged: it is passed over like a missing one.
+        if (kind == pvkDateTime || (kind == pvkStrings && s->Name != "MRUList"))
             continue;
         const std::string& name = s->Name;
         if (name == "Left")
@@ -296,13 +335,17 @@ void TPFormSettings::applyPlacement(const Placement& p) {
     }
     placement::Screens screens;
     screens.screen = w->screen()->size();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    screens.all.push_back({primary->geometry(), primary->availableGeometry()});
     for (const QScreen* s : QGuiApplication::screens())
-        screens.geometries.push_back(s->geometry());
-    screens.primaryWorkArea = QGuiApplication::primaryScreen()->availableGeometry();
+        if (s != primary)
+            screens.all.push_back({s->geometry(), s->availableGeometry()});
     const QRect rect = placement::restoredRect({p.left, p.top, p.width, p.height, p.screenRes},
                                                QRect(w->pos(), w->size()), centred_, screens);
     w->move(rect.topLeft());
     w->resize(rect.size());
+    restoredFrame_ = rect;
+    restoredNormal_ = w->geometry();
     if (p.state == 1) {
         if (p.mainForm)
             QMetaObject::invokeMethod(qApp, &minimiseApplication, Qt::QueuedConnection);
@@ -429,6 +472,10 @@ bool TPFormSettings::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Show:
         saveGuard_ = false;
         return false;
+    case QEvent::Move:
+    case QEvent::Resize:
+        noteFrameOffset();
+        return false;
     case QEvent::WindowStateChange:
         if (applicationMinimised() && !minimisedAtSave_)
             saveGuard_ = false;
@@ -517,6 +564,10 @@ void TPFormSettings::clearMRUMenu() {
 }
 
 void TPFormSettings::RebuildMRU() {
+    // The program never keeps more entries than its longest menu; a damaged store may
+    // hold any number, and each would cost a file-system look-up.
+    if (mru_.size() > kMRUMaxKept)
+        mru_.resize(kMRUMaxKept);
     if (MRUValidate)
         std::erase_if(mru_, [](const std::string& f) { return !fileExists(f); });
     clearMRUMenu();

@@ -3,7 +3,9 @@
 #include "settings/PSetting.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -241,8 +243,19 @@ private:
     std::vector<std::unique_ptr<TPSetting>> placementSettings(const Placement* from);
     void readPlacement(Placement& p, const std::vector<std::unique_ptr<TPSetting>>& values);
     void clearMRUMenu();
+    void noteFrameOffset();
+    QRect normalFrameRect() const;
 
     QPointer<QWidget> window_;
+    // The normal rectangle the last restore gave the window (frame top-left, client
+    // size) and the window's own normal geometry just after it: while the latter is
+    // unchanged, the former is what is saved, whatever the window's state.
+    QRect restoredFrame_;
+    QRect restoredNormal_;
+    // How far the client area sits inside the frame, measured in the normal state only:
+    // a maximised window's frame differs.
+    QPoint normalFrameOffset_;
+    bool frameOffsetKnown_ = false;
     QPointer<TPAppSettings> app_;
     QPointer<QAction> mruItem_;
     std::vector<std::string> mru_;

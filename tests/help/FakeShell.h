@@ -5,14 +5,15 @@
 #include <QStringList>
 
 // Stands in for the desktop's shell while it exists: records every target and answers
-// with the result a test chose.
+// at once with the result a test chose.
 class FakeShell : public platform::ShellOpen {
 public:
     FakeShell() { platform::setShellForTesting(this); }
     ~FakeShell() override { platform::setShellForTesting(nullptr); }
-    bool open(const QString& target) override {
+    void open(const QString& target, Done done) override {
         opened << target;
-        return succeeds;
+        if (done)
+            done(succeeds);
     }
 
     QStringList opened;

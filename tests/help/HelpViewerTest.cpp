@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHelpContentModel>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexModel>
 #include <QHelpLink>
@@ -18,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,6 +96,33 @@ TEST_F(HelpContents, opensTheTopicsWindowOnTheBuiltHelpWithContentsIndexAndSearc
     EXPECT_EQ(firstHitFor(QStringLiteral("attachment")), "email.html");
     EXPECT_EQ(firstHitFor(QStringLiteral("xdg-email")), "email.html");
     EXPECT_FALSE(firstHitFor(QStringLiteral("Defaults.slf")).isEmpty());
+}
+
+TEST_F(HelpContents, theContentsPaneShowsEveryTopicTitleWhole) {
+    installBuiltHelp();
+    chooseContentsSilently();
+    HelpTopicsWindow* topics = HelpViewer::application().topicsWindow();
+    ASSERT_NE(topics, nullptr);
+    QHelpContentModel* model = topics->engine()->contentModel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount() > 0; }, 10000));
+    QHelpContentWidget* pane = topics->engine()->contentWidget();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(topics));
+    pane->expandAll();
+    QCoreApplication::processEvents();
+    int titles = 0;
+    std::function<void(const QModelIndex&)> visit = [&](const QModelIndex& parent) {
+        for (int row = 0; row < model->rowCount(parent); ++row) {
+            const QModelIndex index = model->index(row, 0, parent);
+            const int right =
+                pane->visualRect(index).left() + pane->sizeHintForIndex(index).width();
+            EXPECT_LE(right, pane->viewport()->width())
+                << model->data(index, Qt::DisplayRole).toString().toStdString();
+            ++titles;
+            visit(index);
+        }
+    };
+    visit(QModelIndex());
+    EXPECT_GE(titles, 10);
 }
 
 TEST(HelpSearchWords, keepsWordsPhrasesAndWildcardsAndDropsPunctuation) {

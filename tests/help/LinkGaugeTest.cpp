@@ -20,9 +20,9 @@ TEST(LinkLabel, turnsPurpleOnlyAfterASuccessfulOpenAndStaysSo) {
     link.resize(80, 20);
     bool succeed = false;
     QStringList opened;
-    link.setOpener([&](const QString& target) {
+    link.setOpener([&](const QString& target, const std::function<void(bool)>& done) {
         opened << target;
-        return succeed;
+        done(succeed);
     });
     QSignalSpy openedSignal(&link, &LinkLabel::opened);
 
@@ -51,7 +51,8 @@ TEST(LinkLabel, opensFromTheKeyboardAndNotFromOtherButtonsOrWithoutAnOpener) {
     EXPECT_FALSE(link.visited());
 
     int opens = 0;
-    link.setOpener([&](const QString&) { return ++opens > 0; });
+    link.setOpener(
+        [&](const QString&, const std::function<void(bool)>& done) { done(++opens > 0); });
     QTest::mouseClick(&link, Qt::RightButton);
     EXPECT_EQ(opens, 0);
     QTest::keyClick(&link, Qt::Key_Return);
@@ -66,7 +67,8 @@ TEST(LinkLabel, aPressReleasedOutsideTheLinkDoesNotOpen) {
     LinkLabel link(QStringLiteral("Site"), QStringLiteral("https://x.example/"));
     link.resize(80, 20);
     int opens = 0;
-    link.setOpener([&](const QString&) { return ++opens > 0; });
+    link.setOpener(
+        [&](const QString&, const std::function<void(bool)>& done) { done(++opens > 0); });
     QTest::mousePress(&link, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(200, 5));
     EXPECT_EQ(opens, 0);

@@ -9,6 +9,7 @@
 #include "controls/PageControl.h"
 #include "platform/FileRegistryStore.h"
 #include "settings/PSettings.h"
+#include "settings/PlacementRules.h"
 #include "tests/support/TempDir.h"
 
 #include <QAction>
@@ -240,8 +241,9 @@ TEST_F(MainWindowRegistry, storedPlacementIsBroughtOntoTheScreen) {
         int left, top, expectLeft, expectTop;
     };
     const Case cases[] = {
-        // Same resolution: never further right or lower than 20 pixels from the edge.
-        {now, 5000, 4000, screen.width() - 20, screen.height() - 20},
+        // Same resolution: the title bar and a useful part of the window stay showing.
+        {now, 5000, 4000, screen.width() - placement::kVisibleWidth,
+         screen.height() - placement::kVisibleHeight},
         // Another resolution: moved in until the right and bottom edges show.
         {"1x1", 5000, 4000, screen.width() - 300, screen.height() - 200},
         {now, -50, -7, 0, 0},
