@@ -7,8 +7,7 @@
 
 namespace controls {
 
-HeaderSection::HeaderSection(HeaderControl* header, int index, QObject* parent)
-    : QObject(parent), header_(header), index_(index) {}
+HeaderSection::HeaderSection(HeaderControl* header, int index) : header_(header), index_(index) {}
 
 QString HeaderSection::text() const {
     return header_->section(index_).text;
@@ -48,12 +47,12 @@ int HeaderSections::count() const {
 }
 
 QObject* HeaderSections::item(int index) const {
-    return index >= 0 && index < count() ? items_[static_cast<std::size_t>(index)] : nullptr;
+    return index >= 0 && index < count() ? items_[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
 QObject* HeaderSections::add() {
     header_->appendSection({});
-    return items_.empty() ? nullptr : items_.back();
+    return items_.empty() ? nullptr : items_.back().get();
 }
 
 void HeaderSections::clear() {
@@ -63,11 +62,10 @@ void HeaderSections::clear() {
 void HeaderSections::sync() {
     const auto wanted = static_cast<std::size_t>(header_->sectionCount());
     while (items_.size() > wanted) {
-        delete items_.back();
         items_.pop_back();
     }
     while (items_.size() < wanted)
-        items_.push_back(new HeaderSection(header_, static_cast<int>(items_.size()), this));
+        items_.push_back(std::make_unique<HeaderSection>(header_, static_cast<int>(items_.size())));
 }
 
 } // namespace controls

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace controls {
@@ -41,7 +42,7 @@ public:
     enum THeaderSectionStyle { hsText, hsOwnerDraw };
     Q_ENUM(THeaderSectionStyle)
 
-    HeaderSection(HeaderControl* header, int index, QObject* parent);
+    HeaderSection(HeaderControl* header, int index);
 
     QString text() const;
     void setText(const QString& text);
@@ -85,7 +86,9 @@ public:
 
 private:
     HeaderControl* header_;
-    std::vector<HeaderSection*> items_;
+    // Owned here rather than as QObject children: a parent finds a child it loses by
+    // a walk of all its children, which made emptying a large header quadratic.
+    std::vector<std::unique_ptr<HeaderSection>> items_;
 };
 
 } // namespace controls
