@@ -1,5 +1,7 @@
-// Settings: each value kind written and read back through the registry layer, and a
-// window's worth of values (30) saved to and restored from the REGEDIT4 file store.
+// Settings: each value kind written and read back through the registry layer, a
+// window's worth of values (30) saved to and restored from the REGEDIT4 file store, and
+// the large cases: store files of many keys, many values in one key, a deep key, and a
+// header value of many sections.
 #include "controls/HeaderControl.h"
 #include "platform/FileRegistryStore.h"
 #include "platform/RegTree.h"
@@ -183,6 +185,77 @@ void BM_Restore30FromFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Restore30FromFile)->Unit(benchmark::kMicrosecond);
+
+// A store file of n keys with ten values each, read and written whole.
+std::string storeFile(int keys, int valuesPerKey) {
+    std::string text = "REGEDIT4\r\n\r\n";
+    for (int k = 0; k < keys; ++k) {
+        text += "[HKEY_CURRENT_USER\\Software\\Quillmere Software\\Provendo\\1.0\\k" +
+                std::to_string(k) + "]\r\n";
+        for (int v = 0; v < valuesPerKey; ++v)
+            text += "\"Value" + std::to_string(v) + "\"=dword:0000002a\r\n";
+        text += "\r\n";
+    }
+    return text;
+}
+
+void BM_StoreReadWriteKeys(benchmark::State& state) {
+    const std::string text = storeFile(static_cast<int>(state.range(0)), 10);
+    for (auto _ : state) {
+        const auto parsed = platform::parseRegEdit4(text, "HKEY_CURRENT_USER");
+        benchmark::DoNotOptimize(platform::writeRegEdit4(parsed.tree, "HKEY_CURRENT_USER"));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_StoreReadWriteKeys)
+    ->RangeMultiplier(4)
+    ->Range(256, 16384)
+    ->Unit(benchmark::kMillisecond);
+
+// Many values in one key: each value is found by its name, not by a walk of the key.
+void BM_StoreReadWriteValuesInOneKey(benchmark::State& state) {
+    const std::string text = storeFile(1, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const auto parsed = platform::parseRegEdit4(text, "HKEY_CURRENT_USER");
+        benchmark::DoNotOptimize(platform::writeRegEdit4(parsed.tree, "HKEY_CURRENT_USER"));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_StoreReadWriteValuesInOneKey)
+    ->RangeMultiplier(4)
+    ->Range(1024, 65536)
+    ->Unit(benchmark::kMillisecond);
+
+// One key as deep as the text allows: n levels of one letter each.
+void BM_StoreReadDeepKey(benchmark::State& state) {
+    std::string path;
+    for (int i = 0; i < state.range(0); ++i)
+        path += i == 0 ? "k" : "\\k";
+    const std::string text =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + path + "]\r\n\"v\"=dword:1\r\n";
+    for (auto _ : state) {
+        const auto parsed = platform::parseRegEdit4(text, "HKEY_CURRENT_USER");
+        benchmark::DoNotOptimize(platform::writeRegEdit4(parsed.tree, "HKEY_CURRENT_USER"));
+    }
+}
+BENCHMARK(BM_StoreReadDeepKey)->Arg(512)->Arg(2048)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A stored header value of n sections restored into a header.
+void BM_RestoreManySections(benchmark::State& state) {
+    controls::HeaderControl header;
+    std::vector<controls::HeaderControl::Section> sections;
+    for (int i = 0; i < state.range(0); ++i)
+        sections.push_back({QString("Section %1").arg(i), 40});
+    header.setSections(sections);
+    const std::string data = pcollection::encodeCollection(header.sectionsCollection());
+    for (auto _ : state)
+        pcollection::decodeCollection(header.sectionsCollection(), data);
+    state.counters["sections"] = static_cast<double>(header.sectionCount());
+}
+BENCHMARK(BM_RestoreManySections)
+    ->RangeMultiplier(4)
+    ->Range(625, 40000)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

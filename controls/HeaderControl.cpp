@@ -84,9 +84,12 @@ void HeaderControl::setSectionText(int index, const QString& text) {
 }
 
 void HeaderControl::sectionsChanged() {
+    // The first sections name the header: a change costs the same however many
+    // sections a restored value brings.
+    constexpr std::size_t NamedSections = 16;
     QStringList texts;
-    for (const Section& s : sections_)
-        texts << s.text;
+    for (std::size_t i = 0; i < std::min(sections_.size(), NamedSections); ++i)
+        texts << sections_[i].text;
     setAccessibleName(texts.join(QStringLiteral(", ")));
     collection_->sync();
     update();

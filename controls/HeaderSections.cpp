@@ -7,23 +7,18 @@
 
 namespace controls {
 
-HeaderSection::HeaderSection(HeaderSections* sections, HeaderControl* header)
-    : QObject(sections), sections_(sections), header_(header) {}
-
-int HeaderSection::index() const {
-    return sections_->indexOf(this);
-}
+HeaderSection::HeaderSection(HeaderControl* header, int index) : header_(header), index_(index) {}
 
 QString HeaderSection::text() const {
-    return header_->section(index()).text;
+    return header_->section(index_).text;
 }
 
 void HeaderSection::setText(const QString& text) {
-    header_->setSectionText(index(), text);
+    header_->setSectionText(index_, text);
 }
 
 int HeaderSection::width() const {
-    return header_->sectionSize(index());
+    return header_->sectionSize(index_);
 }
 
 void HeaderSection::setWidth(int width) {
@@ -32,7 +27,17 @@ void HeaderSection::setWidth(int width) {
     const QSignalBlocker quiet(header_);
     // Kept within the section's limits, so a damaged stored width cannot blow it up.
     const int low = std::max(0, minWidth_);
-    header_->resizeSection(index(), std::clamp(width, low, std::max(low, maxWidth_)));
+    header_->resizeSection(index_, std::clamp(width, low, std::max(low, maxWidth_)));
+}
+
+void HeaderSection::setMinWidth(int width) {
+    minWidth_ = width;
+    setWidth(this->width());
+}
+
+void HeaderSection::setMaxWidth(int width) {
+    maxWidth_ = width;
+    setWidth(this->width());
 }
 
 HeaderSections::HeaderSections(HeaderControl* header) : QObject(header), header_(header) {}
@@ -42,31 +47,25 @@ int HeaderSections::count() const {
 }
 
 QObject* HeaderSections::item(int index) const {
-    return index >= 0 && index < count() ? items_[static_cast<std::size_t>(index)] : nullptr;
+    return index >= 0 && index < count() ? items_[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
 QObject* HeaderSections::add() {
     header_->appendSection({});
-    return items_.empty() ? nullptr : items_.back();
+    return items_.empty() ? nullptr : items_.back().get();
 }
 
 void HeaderSections::clear() {
     header_->setSections({});
 }
 
-int HeaderSections::indexOf(const HeaderSection* section) const {
-    const auto it = std::find(items_.begin(), items_.end(), section);
-    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
-}
-
 void HeaderSections::sync() {
     const auto wanted = static_cast<std::size_t>(header_->sectionCount());
     while (items_.size() > wanted) {
-        delete items_.back();
         items_.pop_back();
     }
     while (items_.size() < wanted)
-        items_.push_back(new HeaderSection(this, header_));
+        items_.push_back(std::make_unique<HeaderSection>(header_, static_cast<int>(items_.size())));
 }
 
 } // namespace controls

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace controls {
@@ -27,8 +28,8 @@ class HeaderSection : public QObject {
     Q_PROPERTY(bool AutoSize MEMBER autoSize_)
     Q_PROPERTY(TBiDiMode BiDiMode MEMBER biDiMode_)
     Q_PROPERTY(int ImageIndex MEMBER imageIndex_)
-    Q_PROPERTY(int MaxWidth MEMBER maxWidth_)
-    Q_PROPERTY(int MinWidth MEMBER minWidth_)
+    Q_PROPERTY(int MaxWidth READ maxWidth WRITE setMaxWidth)
+    Q_PROPERTY(int MinWidth READ minWidth WRITE setMinWidth)
     Q_PROPERTY(bool ParentBiDiMode MEMBER parentBiDiMode_)
     Q_PROPERTY(THeaderSectionStyle Style MEMBER style_)
     Q_PROPERTY(QString Text READ text WRITE setText)
@@ -41,18 +42,22 @@ public:
     enum THeaderSectionStyle { hsText, hsOwnerDraw };
     Q_ENUM(THeaderSectionStyle)
 
-    HeaderSection(HeaderSections* sections, HeaderControl* header);
+    HeaderSection(HeaderControl* header, int index);
 
     QString text() const;
     void setText(const QString& text);
     int width() const;
+    // Kept within MinWidth..MaxWidth, and so is the width when a limit changes, so
+    // that a section holds the same width however its properties arrive.
     void setWidth(int width);
+    int minWidth() const { return minWidth_; }
+    void setMinWidth(int width);
+    int maxWidth() const { return maxWidth_; }
+    void setMaxWidth(int width);
 
 private:
-    int index() const;
-
-    HeaderSections* sections_;
     HeaderControl* header_;
+    int index_;
     TAlignment alignment_ = taLeftJustify;
     bool allowClick_ = true;
     bool autoSize_ = false;
@@ -76,13 +81,14 @@ public:
     Q_INVOKABLE QObject* add();
     Q_INVOKABLE void clear();
 
-    int indexOf(const HeaderSection* section) const;
     // Follows the header's sections after they were set anew.
     void sync();
 
 private:
     HeaderControl* header_;
-    std::vector<HeaderSection*> items_;
+    // Owned here rather than as QObject children: a parent finds a child it loses by
+    // a walk of all its children, which made emptying a large header quadratic.
+    std::vector<std::unique_ptr<HeaderSection>> items_;
 };
 
 } // namespace controls

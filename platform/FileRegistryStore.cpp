@@ -88,14 +88,7 @@ public:
     bool writable() const override { return root_ == RootKey::CurrentUser; }
 
     std::optional<RegValue> value(const std::string& name) const override {
-        const RegTree::Key* key = store_.tree(root_).key(path_);
-        if (!key)
-            return std::nullopt;
-        const std::string folded = RegTree::fold(name);
-        for (const auto& [n, v] : key->values)
-            if (RegTree::fold(n) == folded)
-                return v;
-        return std::nullopt;
+        return store_.tree(root_).value(path_, name);
     }
     bool setValue(const std::string& name, const RegValue& value) override {
         return writable() && store_.setValue(path_, name, value);
@@ -127,6 +120,19 @@ FileRegistryStore::FileRegistryStore(std::string userFolder, std::string machine
         machine_ = parseRegEdit4(content, kMachineRoot).tree;
     removeStaleTemporaries(userFile());
     refresh();
+    own_ = user_;
+}
+
+FileRegistryStore::~FileRegistryStore() {
+    if (heldFd_ >= 0)
+        ::close(heldFd_);
+}
+
+void FileRegistryStore::holdCurrentFile() {
+    if (heldFd_ >= 0)
+        ::close(heldFd_);
+    heldFd_ = ::open(userFile().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    stamp_ = stampOf();
 }
 
 FileRegistryStore::Stamp FileRegistryStore::stampOf() const {
@@ -185,6 +191,8 @@ void FileRegistryStore::replay(RegTree& tree, const Change& change) {
         tree.createKey(change.path);
         break;
     case Change::SetValue:
+        if (change.unchanged && tree.value(change.path, change.name))
+            break;
         // This copy's value wins even when the other copy deleted the key meanwhile.
         tree.createKey(change.path);
         tree.setValue(change.path, change.name, change.value);
@@ -206,7 +214,7 @@ void FileRegistryStore::refresh() {
     std::filesystem::create_directories(folder_, ignored);
     const FileLock lock(lockFile());
     RegTree disk = readDisk();
-    stamp_ = stampOf();
+    holdCurrentFile();
     for (const Change& c : pending_)
         replay(disk, c);
     user_ = std::move(disk);
@@ -224,12 +232,13 @@ bool FileRegistryStore::write() {
         replay(disk, c);
     const std::string error = writeWhole(userFile(), writeRegEdit4(disk, kUserRoot));
     lastWriteOk_ = error.empty();
-    lastError_ = lastWriteOk_ ? error : "Cannot create file \"" + userFile() + "\". " + error;
+    lastError_ =
+        lastWriteOk_ ? std::string() : "Cannot create file \"" + userFile() + "\". " + error;
     if (!lastWriteOk_)
         return false;
     user_ = std::move(disk);
     pending_.clear();
-    stamp_ = stampOf();
+    holdCurrentFile();
     return true;
 }
 
@@ -240,8 +249,7 @@ void FileRegistryStore::record(Change change) {
 
 std::unique_ptr<RegistryKey> FileRegistryStore::openKey(RootKey root, const std::string& path,
                                                         bool create) {
-    if (!fitsRegEdit4(path) || path.find("\\\\") != std::string::npos || path.starts_with('\\') ||
-        path.ends_with('\\'))
+    if (!fitsRegEdit4(path) || !keyPathWithinLimits(path))
         return nullptr;
     if (root == RootKey::LocalMachine)
         return machine_.hasKey(path) ? std::make_unique<FileRegistryKey>(*this, root, path)
@@ -264,20 +272,28 @@ bool FileRegistryStore::deleteKey(RootKey root, const std::string& path) {
     if (!user_.hasKey(path))
         return false;
     record({Change::DeleteKey, path, {}, {}});
+    own_.deleteKey(path);
     return batchDepth_ > 0 || write();
 }
 
 bool FileRegistryStore::setValue(const std::string& path, const std::string& name,
                                  const RegValue& value) {
-    if (!fitsRegEdit4(name) || !user_.hasKey(path))
+    if (!fitsRegEdit4(name) || !valueNameWithinLimits(name) || !user_.hasKey(path))
         return false;
-    record({Change::SetValue, path, name, value});
+    const std::optional<RegValue> before = own_.value(path, name);
+    const bool unchanged = before && *before == value;
+    if (!unchanged) {
+        own_.createKey(path);
+        own_.setValue(path, name, value);
+    }
+    record({Change::SetValue, path, name, value, unchanged});
     return batchDepth_ > 0 || write();
 }
 
 bool FileRegistryStore::deleteValue(const std::string& path, const std::string& name) {
     if (!user_.key(path) || !user_.deleteValue(path, name))
         return false;
+    own_.deleteValue(path, name);
     pending_.push_back({Change::DeleteValue, path, name, {}});
     return batchDepth_ > 0 || write();
 }

@@ -22,28 +22,38 @@ const RegTree::Key* RegTree::key(const std::string& path) const {
     return it == keys_.end() ? nullptr : &it->second;
 }
 
+std::optional<RegValue> RegTree::value(const std::string& path, const std::string& name) const {
+    const Key* k = key(path);
+    if (!k)
+        return std::nullopt;
+    const auto it = k->index.find(fold(name));
+    return it == k->index.end() ? std::nullopt : std::optional(k->values[it->second].second);
+}
+
 void RegTree::createKey(const std::string& path) {
-    std::size_t end = 0;
-    while (end != std::string::npos) {
-        end = path.find('\\', end + 1);
-        const std::string part = path.substr(0, end);
-        const std::string folded = fold(part);
-        if (!keys_.count(folded))
-            keys_.emplace(folded, Key{part, {}});
+    // From the key itself up to the first one that exists, so that a key whose
+    // parents are there already costs one look-up.
+    const std::string folded = fold(path);
+    std::vector<std::size_t> missing;
+    for (std::size_t end = folded.size(); end != 0 && end != std::string::npos;
+         end = folded.rfind('\\', end - 1)) {
+        if (keys_.count(folded.substr(0, end)))
+            break;
+        missing.push_back(end);
     }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it)
+        keys_.emplace(folded.substr(0, *it), Key{path.substr(0, *it), {}, {}});
 }
 
 bool RegTree::deleteKey(const std::string& path) {
     const std::string folded = fold(path);
     if (folded.empty() || !keys_.count(folded))
         return false;
+    keys_.erase(folded);
     const std::string below = folded + '\\';
-    for (auto it = keys_.begin(); it != keys_.end();) {
-        if (it->first == folded || it->first.starts_with(below))
-            it = keys_.erase(it);
-        else
-            ++it;
-    }
+    auto it = keys_.lower_bound(below);
+    while (it != keys_.end() && it->first.starts_with(below))
+        it = keys_.erase(it);
     return true;
 }
 
@@ -51,15 +61,13 @@ bool RegTree::setValue(const std::string& path, const std::string& name, const R
     if (!hasKey(path))
         return false;
     const std::string folded = fold(path);
-    auto [it, inserted] = keys_.try_emplace(folded, Key{path, {}});
-    auto& values = it->second.values;
-    const std::string foldedName = fold(name);
-    for (auto& [existing, v] : values)
-        if (fold(existing) == foldedName) {
-            v = value;
-            return true;
-        }
-    values.emplace_back(name, value);
+    auto [it, inserted] = keys_.try_emplace(folded, Key{path, {}, {}});
+    Key& k = it->second;
+    const auto [at, added] = k.index.try_emplace(fold(name), k.values.size());
+    if (added)
+        k.values.emplace_back(name, value);
+    else
+        k.values[at->second].second = value;
     return true;
 }
 
@@ -67,26 +75,52 @@ bool RegTree::deleteValue(const std::string& path, const std::string& name) {
     const auto it = keys_.find(fold(path));
     if (it == keys_.end())
         return false;
-    auto& values = it->second.values;
-    const std::string foldedName = fold(name);
-    const auto found = std::find_if(values.begin(), values.end(),
-                                    [&](const auto& v) { return fold(v.first) == foldedName; });
-    if (found == values.end())
+    Key& k = it->second;
+    const auto found = k.index.find(fold(name));
+    if (found == k.index.end())
         return false;
-    values.erase(found);
+    const std::size_t at = found->second;
+    k.values.erase(k.values.begin() + static_cast<std::ptrdiff_t>(at));
+    k.index.erase(found);
+    for (auto& [n, place] : k.index)
+        if (place > at)
+            --place;
     return true;
 }
 
 std::vector<std::string> RegTree::subkeyNames(const std::string& path) const {
     std::vector<std::string> names;
     const std::string prefix = path.empty() ? std::string() : fold(path) + '\\';
-    for (const auto& [folded, k] : keys_) {
-        if (folded.empty() || !folded.starts_with(prefix) || folded.size() == prefix.size())
+    for (auto it = keys_.lower_bound(prefix); it != keys_.end(); ++it) {
+        const std::string& folded = it->first;
+        if (!folded.starts_with(prefix))
+            break;
+        if (folded.size() == prefix.size())
             continue;
         if (folded.find('\\', prefix.size()) == std::string::npos)
-            names.push_back(k.path.substr(prefix.size()));
+            names.push_back(it->second.path.substr(prefix.size()));
     }
     return names;
+}
+
+bool keyPathWithinLimits(std::string_view path) {
+    if (path.empty())
+        return true;
+    std::size_t levels = 0;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = path.find('\\', start);
+        const std::size_t length = (end == std::string_view::npos ? path.size() : end) - start;
+        if (length == 0 || length > kMaxKeyPartLength || ++levels > kMaxKeyLevels)
+            return false;
+        if (end == std::string_view::npos)
+            return true;
+        start = end + 1;
+    }
+}
+
+bool valueNameWithinLimits(std::string_view name) {
+    return name.size() <= kMaxValueNameLength;
 }
 
 bool fitsRegEdit4(std::string_view name) {
@@ -358,6 +392,12 @@ RegParseResult parseRegEdit4(std::string_view text, std::string_view rootName) {
             currentPath =
                 std::string(name.size() > rootName.size() ? name.substr(rootName.size() + 1)
                                                           : std::string_view());
+            if (!keyPathWithinLimits(currentPath)) {
+                result.damaged = true;
+                inKey = false;
+                skippingKey = true;
+                continue;
+            }
             if (!currentPath.empty())
                 result.tree.createKey(currentPath);
             inKey = true;
@@ -380,6 +420,7 @@ RegParseResult parseRegEdit4(std::string_view text, std::string_view rootName) {
             result.tree.deleteValue(currentPath, name);
             continue;
         }
+        ok = ok && valueNameWithinLimits(name);
         if (ok && readData(rest.substr(1), value))
             result.tree.setValue(currentPath, name, value);
         else

@@ -3,6 +3,7 @@
 #include "platform/RegistryStore.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,10 +19,16 @@ public:
     struct Key {
         std::string path;
         std::vector<std::pair<std::string, RegValue>> values;
+        // Folded value name to its place in values.
+        std::map<std::string, std::size_t, std::less<>> index;
+        bool operator==(const Key& other) const {
+            return path == other.path && values == other.values;
+        }
     };
 
     bool hasKey(const std::string& path) const;
     const Key* key(const std::string& path) const;
+    std::optional<RegValue> value(const std::string& path, const std::string& name) const;
     // Makes the key and every missing parent.
     void createKey(const std::string& path);
     // Removes the key and all keys below it; false when there was none.
@@ -52,5 +59,15 @@ std::string writeRegEdit4(const RegTree& tree, std::string_view rootName);
 
 // A name or key path that the text form cannot hold (line breaks, NUL).
 bool fitsRegEdit4(std::string_view name);
+
+// The registry's own limits: each part of a key path at most 255 characters, at most
+// 512 levels, a value name at most 16,383 characters. A file that breaks them is
+// damaged; keeping them also keeps every key's cost bounded.
+constexpr std::size_t kMaxKeyPartLength = 255;
+constexpr std::size_t kMaxKeyLevels = 512;
+constexpr std::size_t kMaxValueNameLength = 16383;
+// An empty path (the root) or parts of 1..255 characters, no more than 512 of them.
+bool keyPathWithinLimits(std::string_view path);
+bool valueNameWithinLimits(std::string_view name);
 
 } // namespace platform

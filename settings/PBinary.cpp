@@ -27,8 +27,11 @@ std::string toExtended(double value) {
     std::uint16_t exponent = 0;
     const bool negative = std::signbit(value);
     if (std::isnan(value)) {
+        // The double's payload goes below the integer bit, its quiet bit included.
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
         exponent = 0x7FFF;
-        mantissa = 0xC000000000000000ULL;
+        mantissa = 0x8000000000000000ULL | ((bits & 0xFFFFFFFFFFFFFULL) << 11);
     } else if (std::isinf(value)) {
         exponent = 0x7FFF;
         mantissa = 0x8000000000000000ULL;
@@ -56,8 +59,19 @@ double fromExtended(std::string_view b) {
     const unsigned top = static_cast<unsigned char>(b[8]) | (static_cast<unsigned char>(b[9]) << 8);
     const int exponent = static_cast<int>(top & 0x7FFF);
     const double sign = (top & 0x8000) ? -1.0 : 1.0;
-    if (exponent == 0x7FFF)
-        return (mantissa << 1) == 0 ? sign * HUGE_VAL : std::nan("");
+    if (exponent == 0x7FFF) {
+        if ((mantissa << 1) == 0)
+            return sign * HUGE_VAL;
+        // A NaN keeps as much of its payload as a double holds, and stays a NaN.
+        std::uint64_t fraction = (mantissa >> 11) & 0xFFFFFFFFFFFFFULL;
+        if (fraction == 0)
+            fraction = 0x8000000000000ULL;
+        const std::uint64_t bits =
+            ((top & 0x8000) ? 0x8000000000000000ULL : 0) | 0x7FF0000000000000ULL | fraction;
+        double nan = 0;
+        std::memcpy(&nan, &bits, sizeof nan);
+        return nan;
+    }
     if (mantissa == 0)
         return sign * 0.0;
     // A denormal extended has the exponent of the smallest normal one.

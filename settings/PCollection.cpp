@@ -95,6 +95,8 @@ void putInteger(std::string& out, qint64 v) {
 void putText(std::string& out, const QString& text) {
     const bool ascii =
         std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    // A text with an unpaired surrogate has no UTF-8 form: it goes out as UTF-16.
+    const bool utf8Exact = text.isValidUtf16();
     if (ascii) {
         const std::string bytes = text.toStdString();
         if (bytes.size() <= 255) {
@@ -108,7 +110,7 @@ void putText(std::string& out, const QString& text) {
         return;
     }
     const QByteArray utf8 = text.toUtf8();
-    if (utf8.size() < 2 * text.size()) {
+    if (utf8Exact && utf8.size() < 2 * text.size()) {
         out.push_back(static_cast<char>(vaUTF8String));
         pbinary::putInt32(out, static_cast<std::int32_t>(utf8.size()));
         out.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
@@ -433,41 +435,42 @@ std::string encodeCollection(QObject* collection) {
     return out;
 }
 
-void decodeCollection(QObject* collection, std::string_view data) {
+bool decodeCollection(QObject* collection, std::string_view data) {
     Reader r(data);
     try {
         if (r.byte() != vaCollection)
-            return;
+            return false;
         // The items go only once a new one begins, so that a value that holds none, even
         // a damaged one, keeps them.
         bool cleared = false;
         for (;;) {
             std::uint8_t tag = r.byte();
             if (tag == vaNull)
-                return;
+                return r.atEnd();
             if (isIntegerTag(tag)) {
                 readInteger(r, tag); // an item index some writers put first
                 tag = r.byte();
             }
             if (tag != vaList)
-                return;
+                return false;
             if (!cleared)
                 QMetaObject::invokeMethod(collection, "clear", Qt::DirectConnection);
             cleared = true;
             QObject* item = addItem(collection);
             if (!item)
-                return;
+                return false;
             while (r.peek() != vaNull) {
                 const QByteArray name = readName(r);
                 const int index = findProperty(item->metaObject(), name);
                 if (index < 0)
-                    return;
+                    return false;
                 readValueInto(r, item, item->metaObject()->property(index));
             }
             r.byte();
         }
     } catch (const DecodeStop&) {
         // What was read so far stays; the rest of the value is not used.
+        return false;
     }
 }
 
@@ -489,14 +492,14 @@ std::string writeHidden(QObject* object, const QByteArray& name) {
     return out;
 }
 
-void readHidden(QObject* object, const QByteArray& name, std::string_view data) {
+bool readHidden(QObject* object, const QByteArray& name, std::string_view data) {
     const bool raw = classInfo(object, "Hidden:" + name) == "raw";
     const QByteArray method = "read" + name;
     if (raw) {
         QMetaObject::invokeMethod(
             object, method.constData(), Qt::DirectConnection,
             Q_ARG(QByteArray, QByteArray(data.data(), static_cast<qsizetype>(data.size()))));
-        return;
+        return true;
     }
     QVariantList values;
     Reader r(data);
@@ -504,10 +507,11 @@ void readHidden(QObject* object, const QByteArray& name, std::string_view data) 
         while (!r.atEnd())
             values.append(readAnyValue(r));
     } catch (const DecodeStop&) {
-        return; // a damaged record is not handed on half read
+        return false; // a damaged record is not handed on half read
     }
     QMetaObject::invokeMethod(object, method.constData(), Qt::DirectConnection,
                               Q_ARG(QVariantList, values));
+    return true;
 }
 
 } // namespace pcollection

@@ -49,10 +49,11 @@ bool hasHiddenProperty(const QObject* object, const QByteArray& name);
 std::string encodeCollection(QObject* collection);
 // Reads an encoding into the collection: a non-empty list replaces its items; an
 // unknown property or a malformed value stops the reading silently, keeping the items
-// read so far. Never reads past data.
-void decodeCollection(QObject* collection, std::string_view data);
+// read so far. Never reads past data. True when the whole of data was read.
+bool decodeCollection(QObject* collection, std::string_view data);
 
 std::string writeHidden(QObject* object, const QByteArray& name);
-void readHidden(QObject* object, const QByteArray& name, std::string_view data);
+// True when the whole of data was handed to the object's reader.
+bool readHidden(QObject* object, const QByteArray& name, std::string_view data);
 
 } // namespace pcollection

@@ -335,31 +335,32 @@ std::string TPSetting::ValueName() const {
     return lastDot == std::string::npos ? BoundProperty : BoundProperty.substr(lastDot + 1);
 }
 
-std::string TPSetting::payload() const {
+std::string TPSetting::record(const TPValue& value) {
     std::string out;
-    switch (value_.kind) {
+    pbinary::putInt32(out, value.kind);
+    switch (value.kind) {
     case pvkString:
     case pvkVariant:
     case pvkStrings:
-        putText(out, value_.text);
+        putText(out, value.text);
         break;
     case pvkInteger:
-        pbinary::putInt32(out, value_.integer);
+        pbinary::putInt32(out, value.integer);
         break;
     case pvkFloat:
     case pvkDateTime:
-        out = pbinary::toExtended(value_.number);
+        out += pbinary::toExtended(value.number);
         break;
     case pvkBoolean:
-        out.push_back(value_.boolean ? 1 : 0);
+        out.push_back(value.boolean ? 1 : 0);
         break;
     case pvkHidden:
-        if (value_.object)
-            out = pcollection::writeHidden(value_.object, value_.hiddenName);
+        if (value.object)
+            out += pcollection::writeHidden(value.object, value.hiddenName);
         break;
     case pvkCollection:
-        if (value_.object)
-            out = pcollection::encodeCollection(value_.object);
+        if (value.object)
+            out += pcollection::encodeCollection(value.object);
         break;
     case pvkNone:
         break;
@@ -371,13 +372,11 @@ void TPSetting::writeValue(TPRegistry& registry) const {
     const std::string name = ValueName();
     if (value_.kind == pvkNone)
         return;
-    std::string record;
-    pbinary::putInt32(record, value_.kind);
-    record += payload();
+    const std::string bytes = record(value_);
     if (Encrypted) {
         std::string plain;
         putText(plain, "TPSOK");
-        plain += record;
+        plain += bytes;
         const auto salt = static_cast<unsigned char>(QRandomGenerator::global()->bounded(256));
         registry.WriteBinaryData(name,
                                  static_cast<char>(salt) + scramble(plain, UniqueName(), salt));
@@ -391,7 +390,8 @@ void TPSetting::writeValue(TPRegistry& registry) const {
         registry.WriteInteger(name, value_.integer);
         break;
     default:
-        registry.WriteBinaryData(name, record);
+        registry.WriteBinaryData(
+            name, !restoredBytes_.empty() && bytes == restoredRecord_ ? restoredBytes_ : bytes);
         break;
     }
 }
@@ -427,16 +427,18 @@ void TPSetting::SaveValue(TPRegistry& registry, const std::string& keyPath, bool
         registry.DeleteKey(path);
 }
 
-void TPSetting::decodeBinary(pbinary::Reader& r, bool encrypted) {
+bool TPSetting::decodeBinary(pbinary::Reader& r, bool encrypted) {
     const std::int32_t kind = r.int32();
     switch (kind) {
     case pvkString:
-        if (encrypted)
-            SetAsString(readText(r));
+        if (!encrypted)
+            return false;
+        SetAsString(readText(r));
         break;
     case pvkInteger:
-        if (encrypted)
-            SetAsInteger(r.int32());
+        if (!encrypted)
+            return false;
+        SetAsInteger(r.int32());
         break;
     case pvkFloat:
         SetAsFloat(pbinary::fromExtended(r.bytes(10)));
@@ -456,23 +458,25 @@ void TPSetting::decodeBinary(pbinary::Reader& r, bool encrypted) {
     }
     case pvkHidden: {
         const TPValue target = readProperty();
-        if (target.kind == pvkHidden && target.object) {
+        if (target.kind != pvkHidden || !target.object)
+            return false;
+        const bool whole =
             pcollection::readHidden(target.object, target.hiddenName, r.bytes(r.remaining()));
-            value_ = target;
-        }
-        break;
+        value_ = target;
+        return whole;
     }
     case pvkCollection: {
         const TPValue target = readProperty();
-        if (target.kind == pvkCollection && target.object) {
-            pcollection::decodeCollection(target.object, r.bytes(r.remaining()));
-            value_ = target;
-        }
-        break;
+        if (target.kind != pvkCollection || !target.object)
+            return false;
+        const bool whole = pcollection::decodeCollection(target.object, r.bytes(r.remaining()));
+        value_ = target;
+        return whole;
     }
     default:
-        break;
+        return false;
     }
+    return r.atEnd();
 }
 
 void TPSetting::readValue(TPRegistry& registry) {
@@ -499,7 +503,8 @@ void TPSetting::readValue(TPRegistry& registry) {
         } else if (type == platform::RegBinary) {
             const std::string data = registry.ReadBinaryData(name);
             pbinary::Reader r(data);
-            decodeBinary(r, false);
+            if (decodeBinary(r, false))
+                restoredBytes_ = data;
         }
     } catch (const std::exception&) {
         // A value that cannot be read or decoded is skipped without a message.
@@ -514,6 +519,10 @@ void TPSetting::RestoreValue(TPRegistry& registry, const std::string& keyPath) {
     const KeyCloser closer(registry);
     if (!registry.ValueExists(ValueName()))
         return;
+    restoredBytes_.clear();
+    restoredRecord_.clear();
     readValue(registry);
     ApplyToProperty();
+    if (!restoredBytes_.empty())
+        restoredRecord_ = record(IsBound() ? readProperty() : value_);
 }

@@ -121,10 +121,11 @@ private:
     void setValue(TPValue value);
     void refuseSet() const;
     void readThrough();
-    std::string payload() const;
+    static std::string record(const TPValue& value);
     void writeValue(TPRegistry& registry) const;
     void readValue(TPRegistry& registry);
-    void decodeBinary(pbinary::Reader& reader, bool encrypted);
+    // True when the value was read whole and taken.
+    bool decodeBinary(pbinary::Reader& reader, bool encrypted);
 
     QObject* component(const QByteArray& name) const;
 
@@ -135,6 +136,12 @@ private:
     mutable QByteArray componentName_;
     TPValue value_;
     TPValue design_;
+    // A binary value restored whole, and how this setting would write it right after
+    // the restore: while it would still write that, the stored bytes go back as they
+    // were, so that a value nobody changed is not rewritten in another spelling (an
+    // extended float that a double cannot hold, a text in another encoding).
+    std::string restoredBytes_;
+    std::string restoredRecord_;
     bool applying_ = false;
     bool reading_ = false;
 };

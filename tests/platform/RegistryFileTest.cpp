@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -244,4 +246,76 @@ TEST_F(RegistryFileTest, unreadableFileIsMovedAsideNotOverwritten) {
     s.openKey(RootKey::CurrentUser, "A", true)->setValue("x", RegValue::dword(3));
     FileRegistryStore again = store();
     EXPECT_EQ(read(again, "A", "x"), RegValue::dword(3));
+}
+
+TEST_F(RegistryFileTest, aValueWrittenAsItWasReadNeverOverwritesAnotherCopysChange) {
+    {
+        FileRegistryStore first = store();
+        auto key = first.openKey(RootKey::CurrentUser, "K", true);
+        key->setValue("page", RegValue::text("tsDairy"));
+        key->setValue("balloon", RegValue::text("True"));
+        key->setValue("width", RegValue::dword(100));
+    }
+    FileRegistryStore a = store();
+    FileRegistryStore b = store();
+    b.openKey(RootKey::CurrentUser, "K", false)->setValue("balloon", RegValue::text("False"));
+    {
+        // a saves everything it holds, as a container with SaveAll does: only the page
+        // and the width are its own changes.
+        RegistryBatch batch(a);
+        auto key = a.openKey(RootKey::CurrentUser, "K", true);
+        key->setValue("page", RegValue::text("tsMeat"));
+        key->setValue("balloon", RegValue::text("True"));
+        key->setValue("width", RegValue::dword(100));
+        key->setValue("fresh", RegValue::dword(5));
+    }
+    FileRegistryStore c = store();
+    EXPECT_EQ(read(c, "K", "page"), RegValue::text("tsMeat"));
+    EXPECT_EQ(read(c, "K", "balloon"), RegValue::text("False"));
+    EXPECT_EQ(read(c, "K", "width"), RegValue::dword(100));
+    EXPECT_EQ(read(c, "K", "fresh"), RegValue::dword(5));
+
+    // A value changed and changed back is this copy's change again.
+    auto key = a.openKey(RootKey::CurrentUser, "K", false);
+    key->setValue("width", RegValue::dword(120));
+    b.openKey(RootKey::CurrentUser, "K", false)->setValue("width", RegValue::dword(300));
+    key->setValue("width", RegValue::dword(100));
+    FileRegistryStore d = store();
+    EXPECT_EQ(read(d, "K", "width"), RegValue::dword(100));
+
+    // An unchanged value fills the gap when the file lost it.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(user())));
+    a.openKey(RootKey::CurrentUser, "K", true)->setValue("balloon", RegValue::text("True"));
+    FileRegistryStore e = store();
+    EXPECT_EQ(read(e, "K", "balloon"), RegValue::text("True"));
+}
+
+TEST_F(RegistryFileTest, aReaderSeesEverySaveEvenTwoWithinOneClockTick) {
+    // Files of equal size replaced within one tick of the file clock differ only in
+    // their inode, and a freed inode number is soon given out again. The tick is
+    // pinned here: every file gets the same time.
+    const timespec tick[2] = {{1700000000, 0}, {1700000000, 0}};
+    auto save = [&](FileRegistryStore& s, std::uint32_t v) {
+        s.openKey(RootKey::CurrentUser, "K", true)->setValue("v", RegValue::dword(v));
+        ASSERT_EQ(::utimensat(AT_FDCWD, user().c_str(), tick, 0), 0);
+    };
+    FileRegistryStore a = store();
+    FileRegistryStore b = store();
+    FileRegistryStore reader = store();
+    for (std::uint32_t i = 0; i < 50; ++i) {
+        save(a, i);
+        EXPECT_EQ(read(reader, "K", "v"), RegValue::dword(i));
+        save(b, i + 1000);
+        save(a, i + 2000);
+        EXPECT_EQ(read(reader, "K", "v"), RegValue::dword(i + 2000)) << i;
+    }
+}
+
+TEST_F(RegistryFileTest, aFailedWriteNamesTheFileWithTheSystemsReason) {
+    // A file where the settings folder should be: no folder can be made there.
+    spit(folder(), "not a folder");
+    FileRegistryStore s = store();
+    EXPECT_FALSE(s.openKey(RootKey::CurrentUser, "K", true));
+    EXPECT_FALSE(s.lastWriteSucceeded());
+    EXPECT_EQ(s.lastWriteError(), "Cannot create file \"" + user() + "\". Not a directory");
 }
