@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
@@ -47,13 +49,17 @@ QString qtPath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
+// Only a folder refused to this user (permissions, a read-only file system) counts as
+// not writable; any other failure shows up, with the path beside the program, when a
+// file is written there.
 bool folderWritable(const std::string& folder) {
     if (overriddenWritableCheck())
         return overriddenWritableCheck()(folder);
 #ifdef Q_OS_WIN
-    return ::_access(folder.c_str(), 2) == 0;
+    return ::_access(folder.c_str(), 2) == 0 || errno != EACCES;
 #else
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 ||
+           (errno != EACCES && errno != EROFS && errno != EPERM);
 #endif
 }
 
