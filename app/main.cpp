@@ -32,8 +32,8 @@ std::vector<std::string> arguments(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string program = argc > 0 ? argv[0] : "provendo";
-    program.erase(0, program.find_last_of('/') + 1);
+    const std::string started = argc > 0 ? argv[0] : "provendo";
+    const std::string program = started.substr(started.find_last_of('/') + 1);
     // --help and --version answer without a display; Qt's own options are still in the
     // list here, so only these two are acted on before the application object exists.
     switch (CommandLine::parse(arguments(argc, argv)).action) {
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
                      "provendo: no display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
                      "Run it on a desktop session, or in a virtual display with:\n"
                      "  xvfb-run -a %s\n",
-                     program.c_str());
+                     started.c_str());
         return 2;
     }
     platform::TerminationWatcher termination;
