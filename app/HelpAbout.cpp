@@ -39,18 +39,25 @@ protected:
 };
 
 // The exit picture: an arrow leaving through an open door.
+// Drawn at each size a scaled screen may ask for, so that none is an enlargement.
 QIcon exitPicture() {
-    QPixmap picture(16, 16);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 60, 30), 1));
-    p.setBrush(QColor(190, 140, 80));
-    p.drawRect(QRectF(2.5, 1.5, 7, 13));
-    p.setPen(QPen(QColor(0, 110, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(QPointF(7, 8), QPointF(14, 8));
-    p.drawPolyline(QPolygonF({QPointF(11.5, 5), QPointF(14.5, 8), QPointF(11.5, 11)}));
-    return QIcon(picture);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48}) {
+        QPixmap picture(size, size);
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 16.0, size / 16.0);
+        p.setPen(QPen(QColor(90, 60, 30), 1));
+        p.setBrush(QColor(190, 140, 80));
+        p.drawRect(QRectF(2.5, 1.5, 7, 13));
+        p.setPen(QPen(QColor(0, 110, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPointF(7, 8), QPointF(14, 8));
+        p.drawPolyline(QPolygonF({QPointF(11.5, 5), QPointF(14.5, 8), QPointF(11.5, 11)}));
+        p.end();
+        icon.addPixmap(picture);
+    }
+    return icon;
 }
 
 void openThroughShell(const QString& target, platform::ShellOpen::Done done) {
@@ -120,7 +127,8 @@ void TfrmHelpAbout::build() {
     auto* Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(16, 16, 32, 32);
-    Image1->setPixmap(controls::programPicture(32));
+    // In device pixels of this screen, so that it stays sharp when the screen is scaled.
+    Image1->setPixmap(controls::programIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     Image1->setAccessibleName(tr("Provendo icon"));
 
     QLabel* title = label("Label1", QStringLiteral("Provendo"), 64, 16);

@@ -113,6 +113,9 @@ public:
     void MainMenuFileSaveClick();
     void MainMenuFileSaveAsClick();
     void MainMenuFileCloseClick();
+    // The list named on the command line, opened as File > Open opens the chosen file; an
+    // error is shown in the error box and the window keeps what it started with.
+    void openListFileAtStart(const QString& path);
     void SaveCategoryNames();
     void LoadCategoryNames();
     // Gives the k-th group of a list file to the k-th page: its caption from the group's
@@ -141,6 +144,8 @@ private:
     void wireFileCommands();
     QFileDialog* openDialog();
     QFileDialog* saveDialog();
+    // Open's steps after the dialog: read, rebuild the pages, show the path.
+    void openListFile(const QString& path);
     // The "Save changes" question of New, Open and Close; Yes saves.
     void offerToSave();
     void deleteItemLines();

@@ -2,6 +2,7 @@
 // query, and the category names file kept beside the executable.
 #include "app/Main.h"
 
+#include "app/ErrorBox.h"
 #include "app/GlobalData.h"
 #include "app/ModalSeam.h"
 #include "controls/PageControl.h"
@@ -13,6 +14,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 
 namespace {
@@ -24,10 +26,6 @@ std::string pathBytes(const QString& path) {
 
 QString pathText(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string categoryNamesPath() {
-    return platform::executableFolder() + "Defaults.slf";
 }
 
 QFileDialog* makeFileDialog(QWidget* owner, const char* name, const QString& title,
@@ -107,12 +105,24 @@ void TfrmMain::MainMenuFileOpenClick() {
     // Unsaved changes are offered for saving before a file can replace them.
     offerToSave();
     if (GlobalData::gPath.empty())
-        GlobalData::gPath = platform::executableFolder() + "Lists";
+        GlobalData::gPath = platform::programFilePath(platform::ProgramFile::ListsFolder);
     QFileDialog* dialog = openDialog();
     dialog->setDirectory(pathText(GlobalData::gPath));
     const QString chosen = ModalSeam::fileDialog(*dialog);
-    if (chosen.isEmpty())
-        return;
+    if (!chosen.isEmpty())
+        openListFile(chosen);
+}
+
+void TfrmMain::openListFileAtStart(const QString& path) {
+    try {
+        openListFile(QFileInfo(path).absoluteFilePath());
+    } catch (...) {
+        // As from File > Open: the error is shown and the window goes on as it started.
+        ErrorBox::showCurrent(this);
+    }
+}
+
+void TfrmMain::openListFile(const QString& chosen) {
     const std::string path = pathBytes(chosen);
     // Read and grouped in full first: a file that cannot be read or has too many groups
     // changes nothing.
@@ -143,6 +153,9 @@ void TfrmMain::LoadListGroups(const files::ListGroups& groups) {
 
 void TfrmMain::MainMenuFileSaveClick() {
     QFileDialog* dialog = saveDialog();
+    // The default lists folder in the user's documents is made when it is first needed.
+    if (GlobalData::gPath == platform::programFilePath(platform::ProgramFile::ListsFolder))
+        platform::programFilePathForWriting(platform::ProgramFile::ListsFolder);
     dialog->setDirectory(pathText(GlobalData::gPath));
     if (!GlobalData::gCurrentFile.empty()) {
         files::SaveListFile(document_, GlobalData::gCurrentFile);
@@ -184,9 +197,11 @@ void TfrmMain::FormCloseQuery(bool& canClose) {
 }
 
 void TfrmMain::SaveCategoryNames() {
-    files::SaveCategoryNames(document_, categoryNamesPath());
+    files::SaveCategoryNames(
+        document_, platform::programFilePathForWriting(platform::ProgramFile::CategoryNames));
 }
 
 void TfrmMain::LoadCategoryNames() {
-    files::LoadCategoryNames(document_, categoryNamesPath());
+    files::LoadCategoryNames(document_,
+                             platform::programFilePath(platform::ProgramFile::CategoryNames));
 }

@@ -8,7 +8,7 @@
 #include "platform/ShellOpen.h"
 
 #include <QAction>
-#include <QDir>
+#include <QFile>
 
 void TfrmMain::wireHelpCommands() {
     connect(Contents1, &QAction::triggered, this, &TfrmMain::Contents1Click);
@@ -19,8 +19,7 @@ void TfrmMain::wireHelpCommands() {
 void TfrmMain::Contents1Click() {
     // The viewer itself reports a missing help file.
     HelpViewer& viewer = HelpViewer::application();
-    viewer.setHelpFile(QString::fromLocal8Bit(platform::executableFolder()) +
-                       QStringLiteral("Help") + QDir::separator() + QStringLiteral("PROVENDO.hlp"));
+    viewer.setHelpFile(QFile::decodeName(QByteArray::fromStdString(platform::helpFilePath())));
     viewer.command(HelpViewer::HelpFinder, 0, this);
 }
 

@@ -87,7 +87,8 @@ void TfrmMain::AppSettingsPostRestore() {
     TPSetting* balloons = AppSettings->SettingByName("gBalloonHints");
     GlobalData::gBalloonHints = balloons->AsString().empty() || balloons->AsBoolean();
     const std::string path = AppSettings->SettingByName("gPath")->AsString();
-    GlobalData::gPath = path.empty() ? platform::executableFolder() + "Lists" : path;
+    GlobalData::gPath =
+        path.empty() ? platform::programFilePath(platform::ProgramFile::ListsFolder) : path;
 }
 
 void TfrmMain::storeBalloonHintsSetting() {

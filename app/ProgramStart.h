@@ -16,6 +16,10 @@ public:
 
     ProvendoApplication& application() { return application_; }
 
+    // The names the desktop knows the program by. No display name is set: the window
+    // system would append it to every window title, and each title is exactly its caption.
+    static void nameApplication();
+
 private:
     platform::FontPreload fontPreload_; // started before the display connection is made
     ProvendoApplication application_;

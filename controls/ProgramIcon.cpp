@@ -45,7 +45,7 @@ QPixmap programPicture(int size) {
 
 QIcon programIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
+    for (int size : {16, 24, 32, 48, 64, 96, 128})
         icon.addPixmap(programPicture(size));
     return icon;
 }

@@ -130,9 +130,13 @@ QPixmap toolPicture(int index, int size) {
 }
 
 QIcon toolIcon(int pictureIndex, int disabledIndex) {
+    // Drawn at the sizes scaled screens ask for (150 %, 200 %, 300 %), so that no size is
+    // a blurred enlargement of the 16-pixel one.
     QIcon icon;
-    icon.addPixmap(toolPicture(pictureIndex), QIcon::Normal);
-    icon.addPixmap(toolPicture(disabledIndex), QIcon::Disabled);
+    for (int size : {16, 24, 32, 48}) {
+        icon.addPixmap(toolPicture(pictureIndex, size), QIcon::Normal);
+        icon.addPixmap(toolPicture(disabledIndex, size), QIcon::Disabled);
+    }
     return icon;
 }
 

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core fonts-cabin
   # Month names in Chinese, Japanese or Korean on the printed report need these glyphs.
   fonts-droid-fallback
+  desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file
 )
 
 missing=()

@@ -45,7 +45,7 @@ std::string longDateText(const CalendarDate& date, const MonthNames& months) {
 }
 
 std::string shoppingListPath() {
-    return platform::executableFolder() + "ShoppingList.txt";
+    return platform::programFilePathForWriting(platform::ProgramFile::ShoppingText);
 }
 
 void appendShoppingText(const model::Document& document, const std::string& dateText,

@@ -23,7 +23,8 @@ using MonthNames = std::array<std::string, 12>;
 // Only ASCII is added to the month name, so it serves either kind of text.
 std::string longDateText(const CalendarDate& date, const MonthNames& months);
 
-// The e-mailed text is written here: ShoppingList.txt in the executable's folder.
+// The e-mailed text is written here: ShoppingList.txt beside the executable, or in the
+// user's private cache folder for an installed program (its folder is made if missing).
 std::string shoppingListPath();
 
 // Appends the title with the date, the ticked items under their category headings (the
