@@ -4,6 +4,7 @@
 // header value of many sections.
 #include "controls/HeaderControl.h"
 #include "platform/FileRegistryStore.h"
+#include "platform/MemoryRegistryStore.h"
 #include "platform/RegTree.h"
 #include "settings/PCollection.h"
 #include "settings/PSetting.h"
@@ -15,49 +16,6 @@
 #include <functional>
 
 namespace {
-
-// The registry in memory only, so that the figures show the value formats alone.
-class MemoryKey : public platform::RegistryKey {
-public:
-    MemoryKey(platform::RegTree& tree, std::string path) : tree_(tree), path_(std::move(path)) {}
-    bool writable() const override { return true; }
-    std::optional<platform::RegValue> value(const std::string& name) const override {
-        if (const auto* key = tree_.key(path_))
-            for (const auto& [n, v] : key->values)
-                if (platform::RegTree::fold(n) == platform::RegTree::fold(name))
-                    return v;
-        return std::nullopt;
-    }
-    bool setValue(const std::string& name, const platform::RegValue& v) override {
-        return tree_.setValue(path_, name, v);
-    }
-    bool deleteValue(const std::string& name) override { return tree_.deleteValue(path_, name); }
-    std::vector<std::string> valueNames() const override { return {}; }
-    std::vector<std::string> subkeyNames() const override { return tree_.subkeyNames(path_); }
-
-private:
-    platform::RegTree& tree_;
-    std::string path_;
-};
-
-class MemoryStore : public platform::RegistryStore {
-public:
-    std::unique_ptr<platform::RegistryKey> openKey(platform::RootKey, const std::string& path,
-                                                   bool create) override {
-        if (!tree_.hasKey(path)) {
-            if (!create)
-                return nullptr;
-            tree_.createKey(path);
-        }
-        return std::make_unique<MemoryKey>(tree_, path);
-    }
-    bool deleteKey(platform::RootKey, const std::string& path) override {
-        return tree_.deleteKey(path);
-    }
-
-private:
-    platform::RegTree tree_;
-};
 
 // A window with eight headers and twenty captioned components.
 struct Window {
@@ -111,7 +69,7 @@ const std::vector<std::pair<const char*, Setter>>& kinds() {
 void BM_SaveKind(benchmark::State& state) {
     const auto& [name, set] = kinds()[static_cast<std::size_t>(state.range(0))];
     state.SetLabel(name);
-    MemoryStore store;
+    platform::MemoryRegistryStore store;
     TPRegistry registry(store);
     TPSetting setting;
     setting.Name = std::string("v"); // assigning the literal trips a GCC 12 -O3 false warning
@@ -124,7 +82,7 @@ BENCHMARK(BM_SaveKind)->DenseRange(0, 6);
 void BM_RestoreKind(benchmark::State& state) {
     const auto& [name, set] = kinds()[static_cast<std::size_t>(state.range(0))];
     state.SetLabel(name);
-    MemoryStore store;
+    platform::MemoryRegistryStore store;
     TPRegistry registry(store);
     TPSetting setting;
     setting.Name = std::string("v"); // assigning the literal trips a GCC 12 -O3 false warning

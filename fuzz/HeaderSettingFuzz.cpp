@@ -3,7 +3,7 @@
 // sections and saves to the same bytes again.
 #include "controls/HeaderControl.h"
 #include "fuzz/FuzzCheck.h"
-#include "fuzz/MemoryRegistry.h"
+#include "platform/MemoryRegistryStore.h"
 #include "settings/PRegistry.h"
 #include "settings/PSetting.h"
 
@@ -48,8 +48,8 @@ SectionState stateOf(const controls::HeaderControl& header) {
 }
 
 // Restores the value into a header as designed, then saves it.
-platform::RegValue restoreAndSave(MemoryRegistry& store, const platform::RegValue& stored,
-                                  SectionState& state) {
+platform::RegValue restoreAndSave(platform::MemoryRegistryStore& store,
+                                  const platform::RegValue& stored, SectionState& state) {
     Window window;
     window.header->setSections({{"Item", 300}, {"Quantity", 100}});
     store.clear();
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static MemoryRegistry store;
+    static platform::MemoryRegistryStore store;
     const platform::RegValue input =
         platform::RegValue::binary(std::string(reinterpret_cast<const char*>(data), size));
     SectionState first, second, third;

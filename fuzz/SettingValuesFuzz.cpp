@@ -2,7 +2,7 @@
 // text, and a free-standing setting's binary value (plain or scrambled) read, written
 // and read again. What is accepted once comes back the same every time after.
 #include "fuzz/FuzzCheck.h"
-#include "fuzz/MemoryRegistry.h"
+#include "platform/MemoryRegistryStore.h"
 #include "settings/PBinary.h"
 #include "settings/PRegistry.h"
 #include "settings/PSetting.h"
@@ -51,8 +51,9 @@ void number(std::string_view text) {
 }
 
 // Restores the stored value into a new setting and saves it again.
-platform::RegValue restoreAndSave(MemoryRegistry& store, const platform::RegValue& stored,
-                                  bool encrypted, TPValue& value) {
+platform::RegValue restoreAndSave(platform::MemoryRegistryStore& store,
+                                  const platform::RegValue& stored, bool encrypted,
+                                  TPValue& value) {
     store.clear();
     store.openKey(platform::RootKey::CurrentUser, kKey, true)->setValue("Value", stored);
     TPRegistry registry(store);
@@ -68,7 +69,7 @@ platform::RegValue restoreAndSave(MemoryRegistry& store, const platform::RegValu
 }
 
 void setting(std::string_view bytes, bool encrypted) {
-    static MemoryRegistry store;
+    static platform::MemoryRegistryStore store;
     TPValue first, second, third;
     const platform::RegValue input = platform::RegValue::binary(std::string(bytes));
     const platform::RegValue once = restoreAndSave(store, input, encrypted, first);
