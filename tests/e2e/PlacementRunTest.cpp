@@ -1,6 +1,7 @@
 // The real program in a real X server with a window manager: what a stored placement
 // does to memory, and whether a maximised window keeps its normal rectangle over runs.
 #include "platform/FileRegistryStore.h"
+#include "tests/support/StoredDword.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,13 +105,7 @@ protected:
     std::int64_t dword(const std::string& name) const {
         auto s = store();
         auto key = s.openKey(platform::RootKey::CurrentUser, kForm, false);
-        const auto v = key ? key->value(name) : std::nullopt;
-        if (!v || v->type != platform::RegDword || v->data.size() != 4)
-            return -999999;
-        std::uint32_t u = 0;
-        for (int i = 3; i >= 0; --i)
-            u = (u << 8) | static_cast<unsigned char>(v->data[static_cast<std::size_t>(i)]);
-        return static_cast<std::int32_t>(u);
+        return storedDword(key ? key->value(name) : std::nullopt);
     }
 
     // Starts the program and waits until its window shows.

@@ -1,4 +1,5 @@
 #include "platform/FileRegistryStore.h"
+#include "tests/support/EndedProcess.h"
 #include "tests/support/SpecialFiles.h"
 #include "tests/support/TempDir.h"
 
@@ -15,14 +16,6 @@ using platform::RootKey;
 namespace {
 
 constexpr char Key[] = "Software\\Quillmere Software\\Provendo\\1.0";
-
-int endedProcess() {
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return static_cast<int>(child);
-}
 
 bool storesAValue(FileRegistryStore& store) {
     const auto key = store.openKey(RootKey::CurrentUser, Key, true);

@@ -1,5 +1,6 @@
 #include "platform/ReplaceFile.h"
 #include "platform/Errors.h"
+#include "tests/support/EndedProcess.h"
 #include "tests/support/TempDir.h"
 
 #include <filesystem>
@@ -37,15 +38,6 @@ struct stat statOf(const std::string& path) {
 // Another user for files and links, as only the superuser can make them.
 constexpr uid_t Stranger = 4242;
 constexpr gid_t StrangersGroup = 4343;
-
-// The id of a process that has ended.
-int endedProcess() {
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return static_cast<int>(child);
-}
 
 } // namespace
 

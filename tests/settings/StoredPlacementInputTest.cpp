@@ -4,6 +4,7 @@
 #include "app/Main.h"
 #include "app/ModalSeam.h"
 #include "platform/FileRegistryStore.h"
+#include "tests/support/StoredDword.h"
 #include "tests/support/TempDir.h"
 
 #include <QApplication>
@@ -64,15 +65,7 @@ protected:
         auto key = dir.registry().openKey(platform::RootKey::CurrentUser, kForm, false);
         return key ? key->value(name) : std::nullopt;
     }
-    std::int64_t dword(const std::string& name) {
-        const auto v = stored(name);
-        if (!v || v->type != platform::RegDword || v->data.size() != 4)
-            return -999999;
-        std::uint32_t u = 0;
-        for (int i = 3; i >= 0; --i)
-            u = (u << 8) | static_cast<unsigned char>(v->data[static_cast<std::size_t>(i)]);
-        return static_cast<std::int32_t>(u);
-    }
+    std::int64_t dword(const std::string& name) { return storedDword(stored(name)); }
 
     // Starts and ends the window over what is stored now and checks it was usable and
     // that what it saved is sound.
