@@ -1,11 +1,14 @@
 #include "platform/FileRegistryStore.h"
 
+#include "platform/Errors.h"
+#include "platform/ReadFile.h"
 #include "platform/ReplaceFile.h"
 
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
+#include <limits>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,30 +45,12 @@ private:
 // Only a regular file is read, and opening never waits (on a named pipe): anything else
 // in the file's place counts as unreadable.
 bool readFile(const std::string& path, std::string& out) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    try {
+        out = readRegularFile(path, std::numeric_limits<std::size_t>::max(), AtNul::Keep);
+        return true;
+    } catch (const EFileError&) {
         return false;
     }
-    out.clear();
-    char buffer[65536];
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n > 0) {
-            out.append(buffer, static_cast<std::size_t>(n));
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n == 0;
-        break;
-    }
-    ::close(fd);
-    return ok;
 }
 
 // Owner-only, and replaced whole: a reader sees the old file or the new one. Answers

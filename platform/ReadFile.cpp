@@ -112,7 +112,7 @@ std::string megabytes(std::size_t bytes) {
 
 } // namespace
 
-std::string readRegularFile(const std::string& path, std::size_t limit) {
+std::string readRegularFile(const std::string& path, std::size_t limit, AtNul atNul) {
     const auto fail = [&path](const std::string& reason) {
         return EFileError("Cannot open file \"" + path + "\". " + reason);
     };
@@ -151,7 +151,7 @@ std::string readRegularFile(const std::string& path, std::size_t limit) {
         if (got == 0)
             break;
         const auto count = static_cast<std::size_t>(got);
-        const void* nul = std::memchr(buffer, '\0', count);
+        const void* nul = atNul == AtNul::Stop ? std::memchr(buffer, '\0', count) : nullptr;
         const std::size_t kept =
             nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - buffer) : count;
         if (kept > limit - bytes.size())
