@@ -114,3 +114,139 @@ TEST_F(TwoColumnList, eachLineReadsItsTextAndTickAndCanBeTickedByAScreenReader) 
     EXPECT_EQ(view->childCount(), 2);
     EXPECT_FALSE(line->isValid());
 }
+
+namespace {
+
+QPoint boxOf(const QRect& line) {
+    return QPoint(line.left() + 8, line.center().y());
+}
+
+QPoint textOf(const QRect& line) {
+    return QPoint(line.left() + 60, line.center().y());
+}
+
+} // namespace
+
+TEST_F(TwoColumnList, aClickOnALinesBoxTicksThatLineAloneInEitherColumn) {
+    showAt(QSize(500, 200));
+    const int second = firstRowOfSecondColumn();
+    ASSERT_GT(second, 0);
+    for (const int row : {1, second, second + 2}) {
+        QSignalSpy toggled(&list, &CheckListBox::checkToggled);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          boxOf(list.visualRect(model.index(row, 0))));
+        for (int other = 0; other < model.rowCount(); ++other)
+            EXPECT_EQ(model.item(other)->checkState(), other == row ? Qt::Checked : Qt::Unchecked)
+                << "click on " << row << ", line " << other;
+        ASSERT_EQ(toggled.count(), 1) << row;
+        EXPECT_EQ(toggled.at(0).at(0).toInt(), row);
+
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          boxOf(list.visualRect(model.index(row, 0))));
+        EXPECT_EQ(model.item(row)->checkState(), Qt::Unchecked) << row;
+        EXPECT_EQ(toggled.count(), 2) << row;
+    }
+}
+
+TEST_F(TwoColumnList, aClickOnALinesTextSelectsItWithoutTicking) {
+    showAt(QSize(500, 200));
+    const int second = firstRowOfSecondColumn();
+    QSignalSpy toggled(&list, &CheckListBox::checkToggled);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      textOf(list.visualRect(model.index(second + 1, 0))));
+    EXPECT_EQ(list.currentIndex().row(), second + 1);
+    EXPECT_TRUE(list.selectionModel()->isRowSelected(second + 1, {}));
+
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      textOf(list.visualRect(model.index(2, 0))));
+    EXPECT_EQ(list.currentIndex().row(), 2);
+    EXPECT_TRUE(list.selectionModel()->isRowSelected(2, {}));
+    EXPECT_TRUE(list.selectionModel()->isRowSelected(second + 1, {}));
+    EXPECT_EQ(list.selectionModel()->selectedRows().size(), 2);
+    EXPECT_EQ(toggled.count(), 0);
+    for (int row = 0; row < model.rowCount(); ++row)
+        EXPECT_EQ(model.item(row)->checkState(), Qt::Unchecked) << row;
+}
+
+TEST_F(TwoColumnList, theColumnsSplitTheViewportInHalvesAtEverySize) {
+    for (const QSize size : {QSize(500, 200), QSize(760, 330), QSize(380, 160)}) {
+        showAt(size);
+        const int half = list.viewport()->width() / 2;
+        const int second = firstRowOfSecondColumn();
+        ASSERT_GT(second, 0) << size.width();
+        for (int row = 0; row < second; ++row)
+            EXPECT_EQ(list.visualRect(model.index(row, 0)),
+                      QRect(0, row * CheckListBox::LineHeight, half, CheckListBox::LineHeight))
+                << size.width() << " line " << row;
+        EXPECT_EQ(list.visualRect(model.index(second, 0)).topLeft(), QPoint(half, 0))
+            << size.width();
+        // The line under a point: both sides of the boundary between the columns.
+        EXPECT_EQ(list.indexAt(QPoint(half - 2, 1)).row(), 0) << size.width();
+        EXPECT_EQ(list.indexAt(QPoint(half + 1, 1)).row(), second) << size.width();
+        EXPECT_EQ(list.indexAt(QPoint(half + 1, CheckListBox::LineHeight * 2 + 1)).row(),
+                  second + 2)
+            << size.width();
+    }
+}
+
+TEST_F(TwoColumnList, eachLinesTextIsDrawnInsideItsOwnRectangleAtItsTabStops) {
+    showAt(QSize(500, 200));
+    const int second = firstRowOfSecondColumn();
+    for (const int row : {3, second + 1}) {
+        for (int other = 0; other < model.rowCount(); ++other)
+            model.item(other)->setText(other == row ? QStringLiteral("Item\t2") : QString());
+        QCoreApplication::processEvents();
+        const QImage image = list.viewport()->grab().toImage();
+        const QRgb background = list.palette().color(QPalette::Base).rgb();
+        const QRect line = list.visualRect(model.index(row, 0));
+        const int quantityAt = line.left() + 18 + 8 * list.averageCharWidth();
+        int inside = 0;
+        int quantity = 0;
+        int outside = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QPoint at(x, y);
+                const QModelIndex under = list.indexAt(at);
+                // Every line draws its box; only text is counted here.
+                if (image.pixel(at) == background ||
+                    (under.isValid() && x < list.visualRect(under).left() + 17))
+                    continue;
+                if (!line.contains(at))
+                    ++outside;
+                else if (x >= quantityAt - 1)
+                    ++quantity;
+                else
+                    ++inside;
+            }
+        }
+        EXPECT_GT(inside, 20) << row;
+        EXPECT_GT(quantity, 5) << row;
+        EXPECT_EQ(outside, 0) << row;
+    }
+}
+
+TEST_F(TwoColumnList, spaceTicksTheFocusedLineAndArrowsCrossTheColumns) {
+    showAt(QSize(500, 200));
+    const int second = firstRowOfSecondColumn();
+    list.setCurrentIndex(model.index(2, 0));
+    QTest::keyClick(&list, Qt::Key_Right);
+    ASSERT_EQ(list.currentIndex().row(), second + 2);
+    QTest::keyClick(&list, Qt::Key_Space);
+    EXPECT_EQ(model.item(second + 2)->checkState(), Qt::Checked);
+    QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(model.item(second + 2)->checkState(), Qt::Checked);
+    QTest::keyClick(&list, Qt::Key_Space);
+    EXPECT_EQ(model.item(second + 2)->checkState(), Qt::Unchecked);
+    QTest::keyClick(&list, Qt::Key_Left);
+    EXPECT_EQ(list.currentIndex().row(), 2);
+    EXPECT_EQ(model.item(2)->checkState(), Qt::Unchecked);
+
+    // A line of another model is not this list's to tick.
+    QStandardItemModel elsewhere;
+    elsewhere.appendRow(new QStandardItem(QStringLiteral("Other")));
+    elsewhere.item(0)->setCheckState(Qt::Unchecked);
+    QSignalSpy toggled(&list, &CheckListBox::checkToggled);
+    list.toggleCheck(elsewhere.index(0, 0));
+    EXPECT_EQ(elsewhere.item(0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(toggled.count(), 0);
+}
