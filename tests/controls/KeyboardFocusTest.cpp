@@ -3,6 +3,7 @@
 #include "controls/PageControl.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,4 +86,43 @@ TEST(KeyboardFocus, shiftF10AsksTheFocusedControlForItsMenuAsTheMenuKeyDoes) {
     EXPECT_EQ(requested.count(), 0);
     QTest::keyClick(inner, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_EQ(requested.count(), 1);
+}
+
+namespace {
+
+// A field that notes where it was asked for its menu instead of showing one.
+class MenuField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    QList<QPoint> asked;
+    QList<QContextMenuEvent::Reason> reasons;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        asked << event->pos();
+        reasons << event->reason();
+    }
+};
+
+} // namespace
+
+TEST(KeyboardFocus, shiftF10OpensAFieldsMenuAtItsTextCursorAlsoFromTheKeypad) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* field = new MenuField(QStringLiteral("Milk and eggs"), &window);
+    layout->addWidget(field);
+    controls::ContextMenuKey key;
+    activate(window);
+    field->setFocus();
+    field->setCursorPosition(4);
+    const QPoint cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    ASSERT_GT(cursor.x(), 5);
+    QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier | Qt::KeypadModifier);
+    ASSERT_EQ(field->asked.size(), 2);
+    EXPECT_EQ(field->asked.at(0), cursor);
+    EXPECT_EQ(field->asked.at(1), cursor);
+    EXPECT_EQ(field->reasons.at(0), QContextMenuEvent::Keyboard);
+    // The key itself never reaches the field as typing.
+    EXPECT_EQ(field->text(), "Milk and eggs");
 }
