@@ -84,7 +84,7 @@ void TPSetting::TakeDesignValue() {
 // ---- setters ----
 
 void TPSetting::refuseSet() const {
-    if (value_.kind == pvkHidden || value_.kind == pvkCollection)
+    if (value_.isPersistedByObject())
         throw EPSettingException(kSetRefused);
 }
 
