@@ -16,6 +16,8 @@ class Gadget : public QObject {
     Q_PROPERTY(QPushButton* Button MEMBER button)
     Q_PROPERTY(QDateTime When MEMBER when)
 public:
+    explicit Gadget(QObject* window) : QObject(window) { setObjectName("gdg"); }
+
     QChar accel;
     int count = 0;
     QPushButton* button = nullptr;
@@ -24,19 +26,11 @@ public:
 
 class BindingTest : public ::testing::Test {
 protected:
-    BindingTest() {
-        window_.setObjectName("frmMain");
-        gadget_ = new Gadget;
-        gadget_->setParent(&window_);
-        gadget_->setObjectName("gdg");
-        button_ = new QPushButton("Go", &window_);
-        button_->setObjectName("btnGo");
-        binding_.SetWindow(&window_);
-    }
+    BindingTest() { binding_.SetWindow(&window_); }
 
     QWidget window_;
-    Gadget* gadget_;
-    QPushButton* button_;
+    Gadget* gadget_ = new Gadget(&window_);
+    QPushButton* button_ = new QPushButton("Go", &window_);
     TPBinding binding_;
 };
 
