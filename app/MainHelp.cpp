@@ -5,10 +5,10 @@
 #include "app/Maker.h"
 #include "app/ModalSeam.h"
 #include "platform/AppPaths.h"
+#include "platform/FileNames.h"
 #include "platform/ShellOpen.h"
 
 #include <QAction>
-#include <QFile>
 
 void TfrmMain::wireHelpCommands() {
     connect(Contents1, &QAction::triggered, this, &TfrmMain::Contents1Click);
@@ -19,7 +19,7 @@ void TfrmMain::wireHelpCommands() {
 void TfrmMain::Contents1Click() {
     // The viewer itself reports a missing help file.
     HelpViewer& viewer = HelpViewer::application();
-    viewer.setHelpFile(QFile::decodeName(QByteArray::fromStdString(platform::helpFilePath())));
+    viewer.setHelpFile(platform::qtPath(platform::helpFilePath()));
     viewer.command(HelpViewer::HelpFinder, 0, this);
 }
 

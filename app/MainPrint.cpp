@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "app/ModalSeam.h"
+#include "platform/FileNames.h"
 #include "platform/ReplaceFile.h"
 #include "share/ShoppingReport.h"
 
@@ -16,7 +17,7 @@ report::ReportHooks modalHooks() {
     hooks.fileDialog = [](QFileDialog& dialog) { return ModalSeam::fileDialog(dialog); };
     hooks.writeFile = [](const QString& path, const QByteArray& bytes) {
         platform::replaceFile(
-            path.toStdString(),
+            platform::fileName(path),
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     };
     return hooks;
