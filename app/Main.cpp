@@ -4,6 +4,7 @@
 #include "app/ErrorBox.h"
 #include "app/Fonts.h"
 #include "app/GlobalData.h"
+#include "app/MenuEntries.h"
 #include "controls/BalloonHints.h"
 #include "controls/CheckListBox.h"
 #include "controls/ContextMenuKey.h"
@@ -29,16 +30,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QAction* addMenuAction(QMenu* menu, const char* name, const QString& caption) {
-    auto* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-void addSeparator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-}
 
 QString latin(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
@@ -119,26 +110,26 @@ void TfrmMain::buildMenus() {
 
     QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("MainMenuFile"));
-    MainMenuFileNew = addMenuAction(file, "MainMenuFileNew", tr("&New"));
-    MainMenuFileOpen = addMenuAction(file, "MainMenuFileOpen", tr("&Open..."));
-    MainMenuFileClose = addMenuAction(file, "MainMenuFileClose", tr("&Close"));
-    MainMenuFileSave = addMenuAction(file, "MainMenuFileSave", tr("&Save"));
+    MainMenuFileNew = addMenuEntry(file, "MainMenuFileNew", tr("&New"));
+    MainMenuFileOpen = addMenuEntry(file, "MainMenuFileOpen", tr("&Open..."));
+    MainMenuFileClose = addMenuEntry(file, "MainMenuFileClose", tr("&Close"));
+    MainMenuFileSave = addMenuEntry(file, "MainMenuFileSave", tr("&Save"));
     MainMenuFileSave->setEnabled(false);
-    MainMenuFileSaveAs = addMenuAction(file, "MainMenuFileSaveAs", tr("Save &As..."));
+    MainMenuFileSaveAs = addMenuEntry(file, "MainMenuFileSaveAs", tr("Save &As..."));
     MainMenuFileSaveAs->setEnabled(false);
-    addSeparator(file, "N2");
-    MainMenuFilePrint = addMenuAction(file, "MainMenuFilePrint", tr("&Print..."));
-    MainMenuFilePrintSetup = addMenuAction(file, "MainMenuFilePrintSetup", tr("P&rint Setup..."));
-    addSeparator(file, "N1");
-    Exit1 = addMenuAction(file, "Exit1", tr("E&xit"));
+    addMenuSeparator(file, "N2");
+    MainMenuFilePrint = addMenuEntry(file, "MainMenuFilePrint", tr("&Print..."));
+    MainMenuFilePrintSetup = addMenuEntry(file, "MainMenuFilePrintSetup", tr("P&rint Setup..."));
+    addMenuSeparator(file, "N1");
+    Exit1 = addMenuEntry(file, "Exit1", tr("E&xit"));
     connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
 
     QMenu* tools = bar->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("MainMenuTools"));
     MainMenuToolsSendEmail =
-        addMenuAction(tools, "MainMenuToolsSendEmail", tr("Email shopping list"));
-    addSeparator(tools, "N5");
-    MainMenuToolsBalloons = addMenuAction(tools, "MainMenuToolsBalloons", tr("Balloon Hints"));
+        addMenuEntry(tools, "MainMenuToolsSendEmail", tr("Email shopping list"));
+    addMenuSeparator(tools, "N5");
+    MainMenuToolsBalloons = addMenuEntry(tools, "MainMenuToolsBalloons", tr("Balloon Hints"));
     MainMenuToolsBalloons->setCheckable(true);
     MainMenuToolsBalloons->setChecked(true);
     connect(MainMenuToolsBalloons, &QAction::triggered, this,
@@ -146,11 +137,11 @@ void TfrmMain::buildMenus() {
 
     QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    Contents1 = addMenuAction(help, "Contents1", tr("&Contents"));
-    addMenuAction(help, "SearchforHelpOn1", tr("&Search for Help On..."))->setVisible(false);
-    addMenuAction(help, "HowtoUseHelp1", tr("&How to Use Help"))->setVisible(false);
-    MainMenuHelpHomePage = addMenuAction(help, "MainMenuHelpHomePage", tr("&Home Page"));
-    About1 = addMenuAction(help, "About1", tr("&About..."));
+    Contents1 = addMenuEntry(help, "Contents1", tr("&Contents"));
+    addMenuEntry(help, "SearchforHelpOn1", tr("&Search for Help On..."))->setVisible(false);
+    addMenuEntry(help, "HowtoUseHelp1", tr("&How to Use Help"))->setVisible(false);
+    MainMenuHelpHomePage = addMenuEntry(help, "MainMenuHelpHomePage", tr("&Home Page"));
+    About1 = addMenuEntry(help, "About1", tr("&About..."));
 }
 
 void TfrmMain::buildToolBar() {

@@ -2,6 +2,7 @@
 // renaming a category, and the pop-up menu of the page area.
 #include "app/Main.h"
 
+#include "app/MenuEntries.h"
 #include "app/ModalSeam.h"
 #include "app/RenameCategory.h"
 #include "app/RenameItem.h"
@@ -17,16 +18,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
-
-namespace {
-
-QAction* addPopupEntry(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-} // namespace
 
 void TfrmMain::wireEditCommands() {
     buildPopupMenu();
@@ -52,20 +43,20 @@ void TfrmMain::wireEditCommands() {
 void TfrmMain::buildPopupMenu() {
     mnuPFood = new QMenu(pcFoodMain);
     mnuPFood->setObjectName(QStringLiteral("mnuPFood"));
-    mnuPFoodCheckAllForCategory = addPopupEntry(mnuPFood, "mnuPFoodCheckAllForCategory",
-                                                tr("Check all items for this category"));
-    mnuPFoodUncheckAllForCategory = addPopupEntry(mnuPFood, "mnuPFoodUncheckAllForCategory",
-                                                  tr("Uncheck all items for this category"));
-    mnuPFood->addSeparator()->setObjectName(QStringLiteral("N3"));
+    mnuPFoodCheckAllForCategory = addMenuEntry(mnuPFood, "mnuPFoodCheckAllForCategory",
+                                               tr("Check all items for this category"));
+    mnuPFoodUncheckAllForCategory = addMenuEntry(mnuPFood, "mnuPFoodUncheckAllForCategory",
+                                                 tr("Uncheck all items for this category"));
+    addMenuSeparator(mnuPFood, "N3");
     mnuPFoodCheckAllForList =
-        addPopupEntry(mnuPFood, "mnuPFoodCheckAllForList", tr("Check all items for this list"));
+        addMenuEntry(mnuPFood, "mnuPFoodCheckAllForList", tr("Check all items for this list"));
     mnuPFoodUncheckAllForList =
-        addPopupEntry(mnuPFood, "mnuPFoodUncheckAllForList", tr("Uncheck all items for this list"));
-    mnuPFood->addSeparator()->setObjectName(QStringLiteral("N4"));
-    mnuPFoodRename = addPopupEntry(mnuPFood, "mnuPFoodRename", tr("Rename item | Modify Quantity"));
+        addMenuEntry(mnuPFood, "mnuPFoodUncheckAllForList", tr("Uncheck all items for this list"));
+    addMenuSeparator(mnuPFood, "N4");
+    mnuPFoodRename = addMenuEntry(mnuPFood, "mnuPFoodRename", tr("Rename item | Modify Quantity"));
     mnuPFoodRenameCategory =
-        addPopupEntry(mnuPFood, "mnuPFoodRenameCategory", tr("Rename Category"));
-    mnuPFoodDelete = addPopupEntry(mnuPFood, "mnuPFoodDelete", tr("Delete"));
+        addMenuEntry(mnuPFood, "mnuPFoodRenameCategory", tr("Rename Category"));
+    mnuPFoodDelete = addMenuEntry(mnuPFood, "mnuPFoodDelete", tr("Delete"));
     // Shown in the menu; the key itself deletes only from a category list (eventFilter),
     // so that Delete still edits text in the name, quantity and notes fields.
     mnuPFoodDelete->setShortcut(QKeySequence(Qt::Key_Delete));
