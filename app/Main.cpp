@@ -2,6 +2,7 @@
 
 #include "app/CategoryListModel.h"
 #include "app/ErrorBox.h"
+#include "app/FileCommandsDialogs.h"
 #include "app/Fonts.h"
 #include "app/GlobalData.h"
 #include "app/MenuEntries.h"
@@ -15,6 +16,7 @@
 #include "controls/Panels.h"
 #include "controls/SpinEdit.h"
 #include "controls/ToolIcons.h"
+#include "files/FileCommands.h"
 #include "model/TabStops.h"
 #include "platform/TextCodec.h"
 

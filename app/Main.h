@@ -5,9 +5,9 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QAction;
-class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -15,6 +15,7 @@ class QPushButton;
 class QToolBar;
 class QToolButton;
 class CategoryListModel;
+class FileCommandsDialogs;
 class PrintCommands;
 class TPAppSettings;
 class TPFormSettings;
@@ -28,6 +29,10 @@ class PageControl;
 class SpinEdit;
 class TabSheet;
 } // namespace controls
+
+namespace files {
+class FileCommands;
+}
 
 // The main window: ten category pages and the Notes page, the menus, the tool bar and
 // the status bar. Component object names are the names the settings store finds
@@ -142,15 +147,6 @@ protected:
 
 private:
     void wireFileCommands();
-    QFileDialog* openDialog();
-    QFileDialog* saveDialog();
-    // Open's steps after the dialog: read, rebuild the pages, show the path.
-    void openListFile(const QString& path);
-    // The "Save changes" question of New, Open and Close; Yes saves.
-    void offerToSave();
-    void deleteItemLines();
-    void saveListTo(const QString& chosen);
-    void forgetFile();
     void wireEditCommands();
     void buildPopupMenu();
     // Refuses, with a message, an item name that would not survive saving and opening.
@@ -193,9 +189,9 @@ private:
     QLabel* spFile = nullptr;
     controls::BalloonHints* BalloonHints_ = nullptr;
 
-    // Made on first use and kept, so that each remembers its folder.
-    QFileDialog* dlgOpen = nullptr;
-    QFileDialog* dlgSave = nullptr;
+    // The file commands and the dialogs they ask through.
+    std::unique_ptr<FileCommandsDialogs> fileDialogs_;
+    std::unique_ptr<files::FileCommands> fileCommands_;
 
     // The pop-up menu of the page area.
     QMenu* mnuPFood = nullptr;
