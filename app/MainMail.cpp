@@ -31,7 +31,7 @@ void TfrmMain::wireMailCommands() {
     auto* mapiSendMessage = new share::TMapiSendMessage(this);
     mapiSendMessage->setObjectName(QStringLiteral("mapiSendMessage"));
     mapiSendMessage->setSubject("Shopping List");
-    connect(MainMenuToolsSendEmail, &QAction::triggered, this,
+    connect(ui_.MainMenuToolsSendEmail, &QAction::triggered, this,
             &TfrmMain::MainMenuToolsSendEmailClick);
 }
 

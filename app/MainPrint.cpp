@@ -32,8 +32,8 @@ PrintCommands::~PrintCommands() = default;
 
 void TfrmMain::wirePrintCommands() {
     print_ = new PrintCommands(this);
-    connect(MainMenuFilePrint, &QAction::triggered, this, &TfrmMain::MainMenuFilePrintClick);
-    connect(MainMenuFilePrintSetup, &QAction::triggered, this,
+    connect(ui_.MainMenuFilePrint, &QAction::triggered, this, &TfrmMain::MainMenuFilePrintClick);
+    connect(ui_.MainMenuFilePrintSetup, &QAction::triggered, this,
             &TfrmMain::MainMenuFilePrintSetupClick);
 }
 
