@@ -22,12 +22,16 @@
 #include "model/TabStops.h"
 #include "platform/AppPaths.h"
 #include "platform/FileNames.h"
+#include "platform/ReplaceFile.h"
 #include "platform/ShellOpen.h"
 #include "platform/TextCodec.h"
+#include "share/MailCommand.h"
+#include "share/PrintCommands.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -397,6 +401,54 @@ void TfrmMain::SaveCategoryNames() {
 void TfrmMain::LoadCategoryNames() {
     files::LoadCategoryNames(document_,
                              platform::programFilePath(platform::ProgramFile::CategoryNames));
+}
+
+// ---- Printing and e-mail
+
+namespace {
+
+// The report engine shows its dialogs and writes its files the program's way.
+report::ReportHooks modalHooks() {
+    report::ReportHooks hooks;
+    hooks.execDialog = [](QDialog& dialog) { return ModalSeam::execDialog(dialog); };
+    hooks.fileDialog = [](QFileDialog& dialog) { return ModalSeam::fileDialog(dialog); };
+    hooks.writeFile = [](const QString& path, const QByteArray& bytes) {
+        platform::replaceFile(
+            platform::fileName(path),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    };
+    return hooks;
+}
+
+} // namespace
+
+void TfrmMain::wirePrintCommands() {
+    print_ = new share::PrintCommands(modalHooks(), this);
+    connect(ui_.MainMenuFilePrint, &QAction::triggered, this, &TfrmMain::MainMenuFilePrintClick);
+    connect(ui_.MainMenuFilePrintSetup, &QAction::triggered, this,
+            &TfrmMain::MainMenuFilePrintSetupClick);
+}
+
+void TfrmMain::FillReportTables() {
+    print_->fillReportTables(document_);
+}
+
+void TfrmMain::MainMenuFilePrintClick() {
+    print_->print(document_, this);
+}
+
+void TfrmMain::MainMenuFilePrintSetupClick() {
+    print_->runPrintSetup(this);
+}
+
+void TfrmMain::wireMailCommands() {
+    mail_ = new share::MailCommand(this);
+    connect(ui_.MainMenuToolsSendEmail, &QAction::triggered, this,
+            &TfrmMain::MainMenuToolsSendEmailClick);
+}
+
+void TfrmMain::MainMenuToolsSendEmailClick() {
+    mail_->send(document_);
 }
 
 // ---- Help menu

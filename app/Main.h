@@ -9,11 +9,15 @@
 #include <memory>
 
 class FileCommandsDialogs;
-class PrintCommands;
 
 namespace files {
 class FileCommands;
 }
+
+namespace share {
+class MailCommand;
+class PrintCommands;
+} // namespace share
 
 // The main window: ten category pages and the Notes page, the menus, the tool bar and
 // the status bar. It owns the document and forwards each command to where its work is
@@ -35,7 +39,7 @@ public:
     QMenu* popupMenu() const { return ui_.mnuPFood; }
     TPFormSettings* formSettings() const { return settings_.form(); }
     TPAppSettings* appSettings() const { return settings_.app(); }
-    PrintCommands& printCommands() const { return *print_; }
+    share::PrintCommands& printCommands() const { return *print_; }
 
     // The category on the active page, or -1 on the Notes page.
     int activeCategory() const;
@@ -106,7 +110,7 @@ public:
     // beyond the groups stay as they are.
     void LoadListGroups(const files::ListGroups& groups);
 
-    // Printing (app/MainPrint.cpp) and e-mail (app/MainMail.cpp).
+    // Printing and e-mail (share::PrintCommands, share::MailCommand).
     void FillReportTables();
     void MainMenuFilePrintClick();
     void MainMenuFilePrintSetupClick();
@@ -145,5 +149,6 @@ private:
     // Where the commands do their work.
     std::unique_ptr<FileCommandsDialogs> fileDialogs_;
     std::unique_ptr<files::FileCommands> fileCommands_;
-    PrintCommands* print_ = nullptr;
+    share::PrintCommands* print_ = nullptr;
+    share::MailCommand* mail_ = nullptr;
 };
