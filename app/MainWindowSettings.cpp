@@ -3,7 +3,8 @@
 #include "app/ErrorBox.h"
 #include "app/GlobalData.h"
 #include "platform/AppPaths.h"
-#include "settings/PSettings.h"
+#include "settings/PAppSettings.h"
+#include "settings/PFormSettings.h"
 
 #include <QMainWindow>
 
