@@ -1,6 +1,5 @@
 #include "app/Main.h"
 
-#include "app/CategoryListModel.h"
 #include "app/ErrorBox.h"
 #include "app/FileCommandsDialogs.h"
 #include "app/GlobalData.h"
