@@ -23,39 +23,38 @@
 
 namespace {
 
-QString pdfText(const std::string& path) {
+// What a poppler tool prints about the file, or nothing when it cannot run.
+QString popplerOutput(const QString& tool, const QStringList& arguments) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-layout"), QString::fromStdString(path), QStringLiteral("-")});
+    p.start(tool, arguments);
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+QString pdfText(const std::string& path) {
+    return popplerOutput(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("-layout"), QString::fromStdString(path), QStringLiteral("-")});
+}
+
+// The first group of the pattern in pdfinfo's report on the file, empty when absent.
+QString pdfInfoField(const std::string& path, const QString& pattern) {
+    const QString info = popplerOutput(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
+    const auto m = QRegularExpression(pattern).match(info);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
 int pdfPages(const std::string& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
-    p.waitForFinished(30000);
-    const QString info = QString::fromUtf8(p.readAllStandardOutput());
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
+    const QString pages = pdfInfoField(path, QStringLiteral("Pages:\\s+(\\d+)"));
+    return pages.isEmpty() ? -1 : pages.toInt();
 }
 
 QString pdfTitle(const std::string& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
-    p.waitForFinished(30000);
-    const auto m = QRegularExpression(QStringLiteral("Title:\\s+(.*)\\n"))
-                       .match(QString::fromUtf8(p.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1).trimmed() : QString();
+    return pdfInfoField(path, QStringLiteral("Title:\\s+(.*)\\n")).trimmed();
 }
 
 QString pdfPageSize(const std::string& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
-    p.waitForFinished(30000);
-    const auto m = QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+ x [0-9.]+)"))
-                       .match(QString::fromUtf8(p.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1) : QString();
+    return pdfInfoField(path, QStringLiteral("Page size:\\s+([0-9.]+ x [0-9.]+)"));
 }
 
 // Two print queues that exist only here: each "printer" writes a PDF named after it.
