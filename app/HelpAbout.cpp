@@ -123,7 +123,13 @@ void TfrmHelpAbout::build() {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(Fonts::windowFont());
     setFixedSize(424, 299);
+    buildTitleAndVersion();
+    buildLinksAndGauge();
+    buildExitButton();
+    centreOnOwnersScreen();
+}
 
+void TfrmHelpAbout::buildTitleAndVersion() {
     auto* Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(16, 16, 32, 32);
@@ -148,7 +154,9 @@ void TfrmHelpAbout::build() {
     auto* Separator1 = new GradientSeparator(this);
     Separator1->setObjectName(QStringLiteral("Separator1"));
     Separator1->setGeometry(16, 136, 393, 2);
+}
 
+void TfrmHelpAbout::buildLinksAndGauge() {
     label("Label2", tr("Website:"), 32, 160)
         ->setBuddy(link("urlWebsite", Maker::website(), Maker::website(), 160));
     label("Label3", tr("Support:"), 32, 184)
@@ -164,15 +172,19 @@ void TfrmHelpAbout::build() {
     resMemory->setGeometry(128, 230, 153, resMemory->sizeHint().height());
     resMemory->setSampler(
         [] { return platform::percentAvailable(platform::currentMemoryStatus()); });
+}
 
+void TfrmHelpAbout::buildExitButton() {
     BitBtn1 = new QPushButton(exitPicture(), tr("Exit"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(328, 264, 75, 25);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { done(1); });
     BitBtn1->setFocus();
+}
 
-    // Centred on the screen the owner is on.
+// Centred on the screen the owner is on.
+void TfrmHelpAbout::centreOnOwnersScreen() {
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen) {
         QRect box(QPoint(), size());

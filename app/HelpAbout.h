@@ -45,6 +45,10 @@ public:
 
 private:
     void build();
+    void buildTitleAndVersion();
+    void buildLinksAndGauge();
+    void buildExitButton();
+    void centreOnOwnersScreen();
     QLabel* label(const char* name, const QString& text, int left, int top);
     controls::LinkLabel* link(const char* name, const QString& caption, const QString& target,
                               int top);

@@ -15,7 +15,6 @@ class QPushButton;
 class QToolBar;
 class QToolButton;
 class CategoryListModel;
-class PrintCommands;
 class TPAppSettings;
 class TPFormSettings;
 
@@ -28,6 +27,11 @@ class PageControl;
 class SpinEdit;
 class TabSheet;
 } // namespace controls
+
+namespace share {
+class MailCommand;
+class PrintCommands;
+} // namespace share
 
 // The main window: ten category pages and the Notes page, the menus, the tool bar and
 // the status bar. Component object names are the names the settings store finds
@@ -133,7 +137,7 @@ public:
     void FillReportTables();
     void MainMenuFilePrintClick();
     void MainMenuFilePrintSetupClick();
-    PrintCommands& printCommands() const { return *print_; }
+    share::PrintCommands& printCommands() const { return *print_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -213,10 +217,11 @@ public:
 
 private:
     void wireMailCommands();
+    share::MailCommand* mail_ = nullptr;
 
     // Printing (app/MainPrint.cpp): the report tables, the report and the setup printer.
     void wirePrintCommands();
-    PrintCommands* print_ = nullptr;
+    share::PrintCommands* print_ = nullptr;
 
     // ---- Persisted settings of the window (MainSettings.cpp) ----
 public:

@@ -1,9 +1,9 @@
-#include "app/MainPrint.h"
-
+// File > Print and File > Print Setup, forwarded to the print command with the program's
+// own dialogs and file writing.
 #include "app/Main.h"
 #include "app/ModalSeam.h"
 #include "platform/ReplaceFile.h"
-#include "share/ShoppingReport.h"
+#include "share/PrintCommands.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -24,47 +24,19 @@ report::ReportHooks modalHooks() {
 
 } // namespace
 
-PrintCommands::PrintCommands(QObject* parent)
-    : QObject(parent), reportSystem_(share::shoppingListReportSettings(), modalHooks()) {}
-
-PrintCommands::~PrintCommands() = default;
-
 void TfrmMain::wirePrintCommands() {
-    print_ = new PrintCommands(this);
+    print_ = new share::PrintCommands(modalHooks(), this);
     connect(MainMenuFilePrint, &QAction::triggered, this, &TfrmMain::MainMenuFilePrintClick);
     connect(MainMenuFilePrintSetup, &QAction::triggered, this,
             &TfrmMain::MainMenuFilePrintSetupClick);
 }
 
 void TfrmMain::FillReportTables() {
-    share::FillReportTables(document_, print_->tables(), print_->clock());
+    print_->fillReportTables(document_);
 }
 
 void TfrmMain::MainMenuFilePrintClick() {
-    FillReportTables();
-    print_->reportSystem().execute(share::shoppingListReport(),
-                                   share::shoppingListData(print_->tables()), this);
-}
-
-// The selection starts at the system's default printer with its default paper. The
-// report keeps its own printer, chosen in Output Options.
-void PrintCommands::runPrintSetup(QWidget* owner) {
-    const report::PrinterCatalog& catalog = reportSystem_.printerCatalog();
-    const QList<report::PrinterCapabilities> printers = catalog.printers();
-    report::PrinterSetupDialog dialog(tr("Print Setup"), printers, owner);
-    dialog.setObjectName(QStringLiteral("dlgPrint"));
-    if (!printSetupChosen_) {
-        if (const auto* p = report::defaultPrinter(printers, catalog.defaultPrinterName())) {
-            printSetup_.printerName = p->name;
-            if (p->defaultPageSize.isValid())
-                printSetup_.pageSize = p->defaultPageSize;
-        }
-    }
-    dialog.setSetup(printSetup_);
-    if (ModalSeam::execDialog(dialog) != QDialog::Accepted)
-        return;
-    printSetup_ = dialog.setup();
-    printSetupChosen_ = true;
+    print_->print(document_, this);
 }
 
 void TfrmMain::MainMenuFilePrintSetupClick() {

@@ -22,7 +22,7 @@ model::Document tickedDocument(int n) {
     return doc;
 }
 
-const share::ReportClock fixedDay = [] { return QDate(2004, 8, 16); };
+const share::Clock fixedDay = [] { return QDate(2004, 8, 16); };
 
 void BM_FillAndLayout(benchmark::State& state) {
     const model::Document doc = tickedDocument(static_cast<int>(state.range(0)));

@@ -136,9 +136,8 @@ void CategoryList::remove(std::size_t index) {
     notify(ListChange::Removed, index, index);
 }
 
-std::size_t CategoryList::removeSelected() {
-    const auto kept =
-        std::remove_if(lines_.begin(), lines_.end(), [](const Line& l) { return l.selected; });
+template <typename Drop> std::size_t CategoryList::removeLines(Drop drop) {
+    const auto kept = std::remove_if(lines_.begin(), lines_.end(), drop);
     const auto removed = static_cast<std::size_t>(lines_.end() - kept);
     lines_.erase(kept, lines_.end());
     if (removed > 0) {
@@ -148,16 +147,12 @@ std::size_t CategoryList::removeSelected() {
     return removed;
 }
 
+std::size_t CategoryList::removeSelected() {
+    return removeLines([](const Line& l) { return l.selected; });
+}
+
 std::size_t CategoryList::removeIf(const std::function<bool(std::string_view)>& drop) {
-    const auto kept = std::remove_if(lines_.begin(), lines_.end(),
-                                     [&](const Line& l) { return drop(textOf(l)); });
-    const auto removed = static_cast<std::size_t>(lines_.end() - kept);
-    lines_.erase(kept, lines_.end());
-    if (removed > 0) {
-        afterRemoval();
-        notify(ListChange::Reset);
-    }
-    return removed;
+    return removeLines([&](const Line& l) { return drop(textOf(l)); });
 }
 
 void CategoryList::clear() {

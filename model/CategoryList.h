@@ -94,6 +94,8 @@ private:
     const Line& at(std::size_t index) const;
     Line& at(std::size_t index);
     void notify(ListChange::Kind kind, std::size_t first = 0, std::size_t last = 0);
+    // Removes the lines drop picks; the list's state and views follow once.
+    template <typename Drop> std::size_t removeLines(Drop drop);
     void afterRemoval();
     // Puts text at the end of the store; raises "Unable to insert a line" when memory
     // runs out.

@@ -340,93 +340,118 @@ void appendValue(std::string& out, const std::string& name, const RegValue& valu
 
 } // namespace
 
-RegParseResult parseRegEdit4(std::string_view text, std::string_view rootName) {
-    RegParseResult result;
-    Lines lines(text);
-    std::string_view line;
-    bool inKey = false;
-    bool skippingKey = false;
-    std::string currentPath;
-    bool first = true;
-    while (lines.next(line)) {
-        if (first && line.starts_with("\xEF\xBB\xBF"))
-            line.remove_prefix(3);
-        std::string_view t = trim(line);
-        // Long hex values go on over lines that end with a backslash.
-        std::string joined;
-        if (!t.empty() && t.front() != '[' && t.back() == '\\') {
-            joined.assign(t.substr(0, t.size() - 1));
-            std::string_view more;
-            while (lines.next(more)) {
-                const std::string_view m = trim(more);
-                if (!m.empty() && m.back() == '\\') {
-                    joined += m.substr(0, m.size() - 1);
+namespace {
+
+// Reads a REGEDIT4 text line by line into a tree, keeping only the keys below one root.
+class RegEdit4Parser {
+public:
+    RegEdit4Parser(std::string_view text, std::string_view rootName)
+        : lines_(text), rootName_(rootName) {}
+
+    RegParseResult run() {
+        std::string_view line;
+        bool first = true;
+        while (lines_.next(line)) {
+            if (first && line.starts_with("\xEF\xBB\xBF"))
+                line.remove_prefix(3);
+            std::string joined;
+            const std::string_view t = logicalLine(line, joined);
+            if (first && !t.empty()) {
+                first = false;
+                if (t == "REGEDIT4")
                     continue;
-                }
-                joined += m;
-                break;
             }
-            t = joined;
-        }
-        if (first && !t.empty()) {
-            first = false;
-            if (t == "REGEDIT4")
+            if (t.empty() || t.front() == ';')
                 continue;
+            if (t.front() == '[')
+                keyHeader(t);
+            else if (!skippingKey_)
+                valueLine(t);
         }
-        if (t.empty() || t.front() == ';')
-            continue;
-        if (t.front() == '[') {
-            const std::size_t close = t.rfind(']');
-            std::string_view name =
-                close == std::string_view::npos ? std::string_view() : t.substr(1, close - 1);
-            const bool deletion = name.starts_with('-');
-            const bool ours =
-                RegTree::fold(name.substr(0, rootName.size())) == RegTree::fold(rootName) &&
-                (name.size() == rootName.size() || name[rootName.size()] == '\\');
-            if (close == std::string_view::npos || deletion || !ours) {
-                result.damaged = result.damaged || !deletion;
-                inKey = false;
-                skippingKey = true;
+        return std::move(result_);
+    }
+
+private:
+    // Long hex values go on over lines that end with a backslash.
+    std::string_view logicalLine(std::string_view line, std::string& joined) {
+        const std::string_view t = trim(line);
+        if (t.empty() || t.front() == '[' || t.back() != '\\')
+            return t;
+        joined.assign(t.substr(0, t.size() - 1));
+        std::string_view more;
+        while (lines_.next(more)) {
+            const std::string_view m = trim(more);
+            if (!m.empty() && m.back() == '\\') {
+                joined += m.substr(0, m.size() - 1);
                 continue;
             }
-            currentPath =
-                std::string(name.size() > rootName.size() ? name.substr(rootName.size() + 1)
-                                                          : std::string_view());
-            if (!keyPathWithinLimits(currentPath)) {
-                result.damaged = true;
-                inKey = false;
-                skippingKey = true;
-                continue;
-            }
-            if (!currentPath.empty())
-                result.tree.createKey(currentPath);
-            inKey = true;
-            skippingKey = false;
-            continue;
+            joined += m;
+            break;
         }
-        if (skippingKey)
-            continue;
+        return joined;
+    }
+
+    void skipKey(bool damaged) {
+        result_.damaged = result_.damaged || damaged;
+        inKey_ = false;
+        skippingKey_ = true;
+    }
+
+    void keyHeader(std::string_view t) {
+        const std::size_t close = t.rfind(']');
+        const std::string_view name =
+            close == std::string_view::npos ? std::string_view() : t.substr(1, close - 1);
+        const bool deletion = name.starts_with('-');
+        const bool ours =
+            RegTree::fold(name.substr(0, rootName_.size())) == RegTree::fold(rootName_) &&
+            (name.size() == rootName_.size() || name[rootName_.size()] == '\\');
+        if (close == std::string_view::npos || deletion || !ours)
+            return skipKey(!deletion);
+        currentPath_ =
+            std::string(name.size() > rootName_.size() ? name.substr(rootName_.size() + 1)
+                                                       : std::string_view());
+        if (!keyPathWithinLimits(currentPath_))
+            return skipKey(true);
+        if (!currentPath_.empty())
+            result_.tree.createKey(currentPath_);
+        inKey_ = true;
+        skippingKey_ = false;
+    }
+
+    void valueLine(std::string_view t) {
         std::string name;
         std::string_view rest = t;
-        bool ok = inKey;
+        bool ok = inKey_;
         if (ok && rest.front() == '@')
             rest.remove_prefix(1);
         else
             ok = ok && readQuoted(rest, name);
         rest = trim(rest);
         ok = ok && !rest.empty() && rest.front() == '=';
-        RegValue value;
         if (ok && trim(rest.substr(1)) == "-") {
-            result.tree.deleteValue(currentPath, name);
-            continue;
+            result_.tree.deleteValue(currentPath_, name);
+            return;
         }
         ok = ok && valueNameWithinLimits(name);
+        RegValue value;
         if (ok && readData(rest.substr(1), value))
-            result.tree.setValue(currentPath, name, value);
+            result_.tree.setValue(currentPath_, name, value);
         else
-            result.damaged = true;
+            result_.damaged = true;
     }
-    return result;
+
+    Lines lines_;
+    std::string_view rootName_;
+    RegParseResult result_;
+    std::string currentPath_;
+    bool inKey_ = false;
+    bool skippingKey_ = false;
+};
+
+} // namespace
+
+RegParseResult parseRegEdit4(std::string_view text, std::string_view rootName) {
+    return RegEdit4Parser(text, rootName).run();
 }
 
 std::string writeRegEdit4(const RegTree& tree, std::string_view rootName) {

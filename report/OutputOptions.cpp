@@ -1,5 +1,7 @@
 #include "report/OutputOptions.h"
 
+#include "report/Named.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -12,15 +14,6 @@
 #include <QVBoxLayout>
 
 namespace report {
-
-namespace {
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
 
 OutputOptionsDialog::OutputOptionsDialog(Mode mode, const QString& caption,
                                          const QString& printerName, int pageCount, int currentPage,

@@ -1,5 +1,7 @@
 #include "report/PrinterSetupDialog.h"
 
+#include "report/Named.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -13,11 +15,6 @@
 namespace report {
 
 namespace {
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // Offered when no printer is installed, so the choice can still be made.
 QList<QPageSize> standardPageSizes() {

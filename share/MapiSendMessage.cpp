@@ -110,6 +110,27 @@ std::vector<std::string> memoLines(const QPlainTextEdit& memo) {
     return lines;
 }
 
+// The message's entry for a resolved recipient, in the class it was named in.
+MapiRecipDesc recipientEntry(const MapiRecipDesc& record, ULong recipClass) {
+    MapiRecipDesc entry{};
+    entry.ulReserved = record.ulReserved;
+    entry.ulRecipClass = recipClass;
+    entry.lpszName = record.lpszName;
+    entry.lpszAddress = record.lpszAddress;
+    entry.ulEIDSize = record.ulEIDSize;
+    entry.lpEntryID = record.lpEntryID;
+    return entry;
+}
+
+std::vector<MapiFileDesc> attachmentFiles(std::vector<std::string>& fullPaths) {
+    std::vector<MapiFileDesc> files(fullPaths.size());
+    for (std::size_t i = 0; i < fullPaths.size(); ++i) {
+        files[i].nPosition = AllBitsSet; // not placed inside the body text
+        files[i].lpszPathName = fullPaths[i].data();
+    }
+    return files;
+}
+
 } // namespace
 
 EMapiError::EMapiError(const std::string& text, unsigned long code)
@@ -219,22 +240,11 @@ void TMapiSendMessage::Send() {
             if (!record)
                 raiseMapiError(GeneralFailure);
             resolved.add(record);
-            MapiRecipDesc entry{};
-            entry.ulReserved = record->ulReserved;
-            entry.ulRecipClass = recipClass;
-            entry.lpszName = record->lpszName;
-            entry.lpszAddress = record->lpszAddress;
-            entry.ulEIDSize = record->ulEIDSize;
-            entry.lpEntryID = record->lpEntryID;
-            recipients.push_back(entry);
+            recipients.push_back(recipientEntry(*record, recipClass));
         }
     }
 
-    std::vector<MapiFileDesc> files(fullPaths.size());
-    for (std::size_t i = 0; i < fullPaths.size(); ++i) {
-        files[i].nPosition = AllBitsSet; // not placed inside the body text
-        files[i].lpszPathName = fullPaths[i].data();
-    }
+    std::vector<MapiFileDesc> files = attachmentFiles(fullPaths);
 
     message.nRecipCount = static_cast<ULong>(recipients.size());
     message.lpRecips = recipients.empty() ? nullptr : recipients.data();

@@ -37,12 +37,7 @@ ReportTables::ReportTables()
       tblComments("tblComments",
                   {{"Comments", 255}, {"CurrentDate", 20, tables::FieldText::Utf8}}) {}
 
-QDate systemToday() {
-    return QDate::currentDate();
-}
-
-void FillReportTables(const model::Document& document, ReportTables& tables,
-                      const ReportClock& clock) {
+void FillReportTables(const model::Document& document, ReportTables& tables, const Clock& clock) {
     tables.tblItems.open();
     tables.tblComments.open();
     tables.tblItems.emptyTable();

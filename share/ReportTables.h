@@ -1,10 +1,9 @@
 #pragma once
 
 #include "model/Document.h"
+#include "share/Clock.h"
 #include "tables/MemTable.h"
 
-#include <QDate>
-#include <functional>
 #include <string>
 
 namespace share {
@@ -18,15 +17,11 @@ struct ReportTables {
     tables::MemTable tblComments;
 };
 
-// Today's date; tests give a fixed one.
-using ReportClock = std::function<QDate()>;
-QDate systemToday();
-
 // Empties both tables and fills them from the ticked items, the notes and the clock's
 // date in the user's locale (QLocale(), the system's unless the program set another).
 // The date is UTF-8, with the month spelled as the locale spells it; every other field
 // is document text. Both tables end closed, holding the new rows.
 void FillReportTables(const model::Document& document, ReportTables& tables,
-                      const ReportClock& clock = systemToday);
+                      const Clock& clock = systemToday);
 
 } // namespace share

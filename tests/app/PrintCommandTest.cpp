@@ -1,11 +1,11 @@
 #include "app/Main.h"
-#include "app/MainPrint.h"
 #include "app/ModalSeam.h"
 #include "controls/NotesMemo.h"
 #include "report/OutputOptions.h"
 #include "report/PrinterCatalog.h"
 #include "report/ReportPainter.h"
 #include "report/ReportStatus.h"
+#include "share/PrintCommands.h"
 #include "share/ShoppingReport.h"
 #include "tests/support/TempDir.h"
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-const share::ReportClock fixedDay = [] { return QDate(2004, 8, 16); };
+const share::Clock fixedDay = [] { return QDate(2004, 8, 16); };
 
 void addTicked(model::Document& doc, int category, const std::string& text) {
     doc.list(category).setTicked(doc.list(category).append(text), true);

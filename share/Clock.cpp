@@ -1,0 +1,9 @@
+#include "share/Clock.h"
+
+namespace share {
+
+QDate systemToday() {
+    return QDate::currentDate();
+}
+
+} // namespace share
