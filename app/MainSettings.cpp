@@ -5,7 +5,8 @@
 #include "app/Main.h"
 #include "controls/BalloonHints.h"
 #include "platform/AppPaths.h"
-#include "settings/PSettings.h"
+#include "settings/PAppSettings.h"
+#include "settings/PFormSettings.h"
 
 namespace {
 

@@ -1,23 +1,16 @@
-// How a bound setting finds its property and reads and sets it by the property's type.
+#include "settings/PBinding.h"
+
 #include "platform/TextCodec.h"
-#include "settings/FlagGuard.h"
-#include "settings/PBinary.h"
 #include "settings/PCollection.h"
-#include "settings/PSetting.h"
 
 #include <QDateTime>
 #include <QMetaEnum>
 #include <QStringList>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 using pcollection::PropKind;
-
-struct TPSetting::Target {
-    QObject* object = nullptr;
-    QMetaProperty property;
-    bool hasProperty = false;
-    QByteArray hiddenName; // not empty for a hidden property of object
-};
 
 namespace {
 
@@ -59,9 +52,126 @@ std::vector<std::pair<QByteArray, int>> setMembers(const QMetaEnum& e) {
     return members;
 }
 
+// ---- property to value ----
+
+std::string setText(const QMetaEnum& e, int bits) {
+    std::string text;
+    for (const auto& [name, bit] : setMembers(e))
+        if (bits & bit) {
+            if (!text.empty())
+                text.push_back(',');
+            text.append(name.constData(), static_cast<std::size_t>(name.size()));
+        }
+    return text;
+}
+
+std::vector<std::string> fromQStringList(const QStringList& list) {
+    std::vector<std::string> items;
+    for (const QString& item : list)
+        items.push_back(platform::fromQString(item));
+    return items;
+}
+
+// A collection is kept through the object itself; any other component by its name.
+TPValue objectValue(QObject* held) {
+    if (pcollection::isCollection(held)) {
+        TPValue v;
+        v.kind = pvkCollection;
+        v.object = held;
+        return v;
+    }
+    if (held)
+        return TPValue::makeText(pvkString, held->objectName().toStdString());
+    return {};
+}
+
+TPValue propertyValue(const QMetaProperty& p, const QVariant& q) {
+    switch (pcollection::propertyKind(p)) {
+    case PropKind::Integer:
+        return TPValue::makeInteger(q.typeId() == QMetaType::QChar ? q.toChar().unicode()
+                                                                   : q.toInt());
+    case PropKind::Enumeration: {
+        const char* key = p.enumerator().valueToKey(q.toInt());
+        return TPValue::makeText(pvkString, key ? key : "");
+    }
+    case PropKind::Boolean:
+        return TPValue::makeText(pvkString, q.toBool() ? "True" : "False");
+    case PropKind::Float:
+        return TPValue::makeNumber(pvkFloat, q.toDouble());
+    case PropKind::DateTime:
+        return TPValue::makeNumber(
+            pvkFloat, static_cast<double>(dayZero().msecsTo(q.toDateTime())) / 86400000.0);
+    case PropKind::String:
+        return TPValue::makeText(pvkString, platform::fromQString(q.toString()));
+    case PropKind::Bytes:
+        return TPValue::makeText(pvkString, q.toByteArray().toStdString());
+    case PropKind::Set:
+        return TPValue::makeText(pvkString, setText(p.enumerator(), q.toInt()));
+    case PropKind::Strings:
+        return TPValue::makeStrings(fromQStringList(q.toStringList()));
+    case PropKind::Object:
+        return objectValue(q.value<QObject*>());
+    case PropKind::Variant:
+        return TPValue::makeText(pvkVariant, platform::fromQString(q.toString()));
+    case PropKind::Other:
+        break;
+    }
+    return {};
+}
+
+// ---- value to property ----
+
+QVariant integerVariant(const QMetaProperty& p, std::int32_t value) {
+    if (p.metaType().id() == QMetaType::QChar)
+        return QChar(static_cast<char16_t>(value));
+    return value;
+}
+
+// A text naming no member leaves the property as it is.
+std::optional<int> enumMember(const QMetaEnum& e, const std::string& text) {
+    const QByteArray name = QByteArray::fromStdString(text);
+    for (int i = 0; i < e.keyCount(); ++i)
+        if (name.compare(e.key(i), Qt::CaseInsensitive) == 0)
+            return e.value(i);
+    return std::nullopt;
+}
+
+std::optional<bool> booleanText(const std::string& text) {
+    const QByteArray name = QByteArray::fromStdString(text);
+    if (name.compare("True", Qt::CaseInsensitive) == 0)
+        return true;
+    if (name.compare("False", Qt::CaseInsensitive) == 0)
+        return false;
+    return std::nullopt;
+}
+
+// Days beyond what a date can hold leave the property as it is.
+std::optional<QDateTime> dateTimeOf(double days) {
+    const double ms = days * 86400000.0;
+    if (!(std::abs(ms) < 1e15))
+        return std::nullopt;
+    return dayZero().addMSecs(static_cast<qint64>(std::llround(ms)));
+}
+
+int setBits(const QMetaEnum& e, const std::string& text) {
+    int bits = 0;
+    for (const QByteArray& name : QByteArray::fromStdString(text).split(','))
+        for (const auto& [member, bit] : setMembers(e))
+            if (name.trimmed().compare(member, Qt::CaseInsensitive) == 0)
+                bits |= bit;
+    return bits;
+}
+
+QStringList toQStringList(const std::vector<std::string>& items) {
+    QStringList list;
+    for (const std::string& item : items)
+        list.append(platform::toQString(item));
+    return list;
+}
+
 } // namespace
 
-QObject* TPSetting::component(const QByteArray& name) const {
+QObject* TPBinding::component(const QByteArray& name) const {
     // The remembered one still counts while it carries exactly that name and sits in
     // the window; a match that ignored letter case is looked up anew each time.
     if (component_ && componentName_ == name && component_->objectName() == QLatin1String(name)) {
@@ -76,12 +186,12 @@ QObject* TPSetting::component(const QByteArray& name) const {
     return found;
 }
 
-TPSetting::Target TPSetting::resolve(bool forReading) const {
+TPBinding::Target TPBinding::resolve(const std::string& path, bool forReading) const {
     Target target;
     QObject* window = window_;
-    if (!window || BoundProperty.empty())
+    if (!window || path.empty())
         return target;
-    std::vector<QByteArray> parts = splitPath(BoundProperty);
+    std::vector<QByteArray> parts = splitPath(path);
     if (parts.size() > 1 &&
         parts.front().compare(window->objectName().toLatin1(), Qt::CaseInsensitive) == 0)
         parts.erase(parts.begin());
@@ -119,185 +229,81 @@ TPSetting::Target TPSetting::resolve(bool forReading) const {
     return target;
 }
 
-TPValue TPSetting::readProperty() const {
-    const Target t = resolve(true);
-    TPValue v;
+TPValue TPBinding::Read(const std::string& path) const {
+    const Target t = resolve(path, true);
     if (!t.hiddenName.isEmpty()) {
+        TPValue v;
         v.kind = pvkHidden;
         v.object = t.object;
         v.hiddenName = t.hiddenName;
         return v;
     }
     if (!t.hasProperty)
-        return v;
-    const QVariant q = t.property.read(t.object);
-    switch (pcollection::propertyKind(t.property)) {
-    case PropKind::Integer:
-        v.kind = pvkInteger;
-        v.integer = q.typeId() == QMetaType::QChar ? q.toChar().unicode() : q.toInt();
-        break;
-    case PropKind::Enumeration:
-        v.kind = pvkString;
-        if (const char* key = t.property.enumerator().valueToKey(q.toInt()))
-            v.text = key;
-        break;
-    case PropKind::Boolean:
-        v.kind = pvkString;
-        v.text = q.toBool() ? "True" : "False";
-        break;
-    case PropKind::Float:
-        v.kind = pvkFloat;
-        v.number = q.toDouble();
-        break;
-    case PropKind::DateTime:
-        v.kind = pvkFloat;
-        v.number = static_cast<double>(dayZero().msecsTo(q.toDateTime())) / 86400000.0;
-        break;
-    case PropKind::String:
-        v.kind = pvkString;
-        v.text = platform::fromQString(q.toString());
-        break;
-    case PropKind::Bytes:
-        v.kind = pvkString;
-        v.text = q.toByteArray().toStdString();
-        break;
-    case PropKind::Set: {
-        v.kind = pvkString;
-        for (const auto& [name, bit] : setMembers(t.property.enumerator()))
-            if (q.toInt() & bit) {
-                if (!v.text.empty())
-                    v.text.push_back(',');
-                v.text.append(name.constData(), static_cast<std::size_t>(name.size()));
-            }
-        break;
-    }
-    case PropKind::Strings: {
-        std::vector<std::string> items;
-        for (const QString& item : q.toStringList())
-            items.push_back(platform::fromQString(item));
-        v.kind = pvkStrings;
-        v.text = pbinary::toCommaText(items);
-        break;
-    }
-    case PropKind::Object: {
-        QObject* held = q.value<QObject*>();
-        if (pcollection::isCollection(held)) {
-            v.kind = pvkCollection;
-            v.object = held;
-        } else if (held) {
-            v.kind = pvkString;
-            v.text = held->objectName().toStdString();
-        }
-        break;
-    }
-    case PropKind::Variant:
-        v.kind = pvkVariant;
-        v.text = platform::fromQString(q.toString());
-        break;
-    case PropKind::Other:
-        break;
-    }
-    return v;
+        return {};
+    return propertyValue(t.property, t.property.read(t.object));
 }
 
-void TPSetting::ReadFromProperty() {
-    const FlagGuard guard(reading_);
-    value_ = readProperty();
-}
-
-void TPSetting::ApplyToProperty() {
-    if (value_.kind == pvkNone)
+void TPBinding::Apply(const std::string& path, const TPValue& value) const {
+    const Target t = resolve(path, false);
+    if (!t.hasProperty)
         return;
-    const FlagGuard guard(applying_);
-    const Target t = resolve(false);
-    if (t.hasProperty)
-        applyValue(t);
-}
-
-void TPSetting::applyValue(const Target& t) {
     QObject* o = t.object;
     const QMetaProperty& p = t.property;
-    const bool numeric = value_.kind == pvkInteger || value_.kind == pvkFloat ||
-                         ((value_.kind == pvkString || value_.kind == pvkVariant) &&
-                          pbinary::readNumber(value_.text));
     switch (pcollection::propertyKind(p)) {
     case PropKind::Integer:
-        if (numeric)
-            p.write(o, p.metaType().id() == QMetaType::QChar
-                           ? QVariant(QChar(static_cast<char16_t>(AsInteger())))
-                           : QVariant(AsInteger()));
+        if (value.isNumeric())
+            p.write(o, integerVariant(p, value.toInteger()));
         break;
-    case PropKind::Enumeration: {
-        // A text naming no member leaves the property as it is.
-        const QMetaEnum e = p.enumerator();
-        const QByteArray name = QByteArray::fromStdString(AsString());
-        for (int i = 0; i < e.keyCount(); ++i)
-            if (name.compare(e.key(i), Qt::CaseInsensitive) == 0) {
-                p.write(o, e.value(i));
-                break;
-            }
+    case PropKind::Enumeration:
+        if (const auto member = enumMember(p.enumerator(), value.toString()))
+            p.write(o, *member);
         break;
-    }
-    case PropKind::Boolean: {
-        const QByteArray name = QByteArray::fromStdString(AsString());
-        if (name.compare("True", Qt::CaseInsensitive) == 0)
-            p.write(o, true);
-        else if (name.compare("False", Qt::CaseInsensitive) == 0)
-            p.write(o, false);
+    case PropKind::Boolean:
+        if (const auto boolean = booleanText(value.toString()))
+            p.write(o, *boolean);
         break;
-    }
     case PropKind::Float:
-        if (numeric)
-            p.write(o, AsFloat());
+        if (value.isNumeric())
+            p.write(o, value.toFloat());
         break;
     case PropKind::DateTime:
-        if (numeric) {
-            const double ms = AsFloat() * 86400000.0;
-            if (std::abs(ms) < 1e15)
-                p.write(o, dayZero().addMSecs(static_cast<qint64>(std::llround(ms))));
-        }
+        if (value.isNumeric())
+            if (const auto when = dateTimeOf(value.toFloat()))
+                p.write(o, *when);
         break;
     case PropKind::String:
-        p.write(o, platform::toQString(AsString()));
+        p.write(o, platform::toQString(value.toString()));
         break;
     case PropKind::Bytes:
-        p.write(o, QByteArray::fromStdString(AsString()));
+        p.write(o, QByteArray::fromStdString(value.toString()));
         break;
     case PropKind::Set:
-        if (value_.kind == pvkString) {
-            int bits = 0;
-            for (const QByteArray& name : QByteArray::fromStdString(value_.text).split(','))
-                for (const auto& [member, bit] : setMembers(p.enumerator()))
-                    if (name.trimmed().compare(member, Qt::CaseInsensitive) == 0)
-                        bits |= bit;
-            p.write(o, bits);
-        }
+        if (value.kind == pvkString)
+            p.write(o, setBits(p.enumerator(), value.text));
         break;
-    case PropKind::Strings: {
+    case PropKind::Strings:
         // The property becomes exactly the stored list.
-        std::vector<std::string> items;
-        AsStrings(items);
-        QStringList list;
-        for (const std::string& item : items)
-            list.append(platform::toQString(item));
-        p.write(o, list);
+        p.write(o, toQStringList(value.toStrings()));
         break;
-    }
-    case PropKind::Object: {
-        QObject* held = p.read(o).value<QObject*>();
-        if (!held || pcollection::isCollection(held))
-            break;
-        QObject* component = findComponent(window_, QByteArray::fromStdString(AsString()));
-        const QMetaObject* accepted = p.metaType().metaObject();
-        // Only a component of a class the property can hold is assigned.
-        if (component && (!accepted || component->metaObject()->inherits(accepted)))
-            p.write(o, QVariant(p.metaType(), &component));
+    case PropKind::Object:
+        applyObject(t, value);
         break;
-    }
     case PropKind::Variant:
-        p.write(o, AsVariant());
+        p.write(o, value.toVariant());
         break;
     case PropKind::Other:
         break;
     }
+}
+
+void TPBinding::applyObject(const Target& t, const TPValue& value) const {
+    const QMetaProperty& p = t.property;
+    QObject* held = p.read(t.object).value<QObject*>();
+    if (!held || pcollection::isCollection(held))
+        return;
+    QObject* component = findComponent(window_, QByteArray::fromStdString(value.toString()));
+    const QMetaObject* accepted = p.metaType().metaObject();
+    // Only a component of a class the property can hold is assigned.
+    if (component && (!accepted || component->metaObject()->inherits(accepted)))
+        p.write(t.object, QVariant(p.metaType(), &component));
 }

@@ -1,8 +1,8 @@
-#include "platform/AppPaths.h"
+#include "settings/PFormSettings.h"
+
 #include "platform/TextCodec.h"
 #include "settings/FlagGuard.h"
-#include "settings/PBinary.h"
-#include "settings/PSettings.h"
+#include "settings/PAppSettings.h"
 #include "settings/PlacementRules.h"
 
 #include <QAction>
@@ -152,22 +152,6 @@ void TPFormSettings::SetAppSettingsCtrl(TPAppSettings* settings) {
         settings->linked_.end())
         settings->linked_.push_back(this);
     TakeAppValues();
-}
-
-void TPFormSettings::SetCompanyName(const std::string& name) {
-    TPSettings::SetCompanyName(name);
-}
-
-void TPFormSettings::SetSoftwareName(const std::string& name) {
-    TPSettings::SetSoftwareName(name);
-}
-
-void TPFormSettings::SetSoftwareVersion(const std::string& version) {
-    TPSettings::SetSoftwareVersion(version);
-}
-
-void TPFormSettings::SetRegistryRootKey(TPRootKeyType root) {
-    TPSettings::SetRegistryRootKey(root);
 }
 
 void TPFormSettings::TakeAppValues() {

@@ -1,6 +1,5 @@
 #include "settings/PSetting.h"
 
-#include "platform/TextCodec.h"
 #include "settings/FlagGuard.h"
 #include "settings/PBinary.h"
 #include "settings/PCollection.h"
@@ -11,7 +10,6 @@
 namespace {
 
 const char* const kSetRefused = "Cannot use SetAs functions with collections or hidden properties";
-const char* const kGetRefused = "Cannot use GetAs functions with collections or hidden properties";
 
 // Closes the registry's current key however the work ends.
 class KeyCloser {
@@ -24,34 +22,6 @@ public:
 private:
     TPRegistry& registry_;
 };
-
-TPValue textValue(TPValueKind kind, std::string text) {
-    TPValue v;
-    v.kind = kind;
-    v.text = std::move(text);
-    return v;
-}
-
-TPValue integerValue(std::int32_t integer) {
-    TPValue v;
-    v.kind = pvkInteger;
-    v.integer = integer;
-    return v;
-}
-
-TPValue numberValue(TPValueKind kind, double number) {
-    TPValue v;
-    v.kind = kind;
-    v.number = number;
-    return v;
-}
-
-TPValue booleanValue(bool boolean) {
-    TPValue v;
-    v.kind = pvkBoolean;
-    v.boolean = boolean;
-    return v;
-}
 
 bool subtreeHasValues(platform::RegistryStore& store, platform::RootKey root,
                       const std::string& path) {
@@ -96,28 +66,6 @@ std::string readText(pbinary::Reader& r) {
 
 } // namespace
 
-bool TPValue::differsFrom(const TPValue& other) const {
-    if (kind != other.kind)
-        return true;
-    switch (kind) {
-    case pvkNone:
-        return false;
-    case pvkInteger:
-        return integer != other.integer;
-    case pvkBoolean:
-        return boolean != other.boolean;
-    case pvkFloat:
-    case pvkDateTime:
-        return number != other.number;
-    case pvkString:
-    case pvkVariant:
-    case pvkStrings:
-        return text != other.text;
-    default:
-        return true;
-    }
-}
-
 TPSetting::TPSetting(QObject* parent) : QObject(parent) {}
 
 std::string TPSetting::UniqueName() const {
@@ -136,7 +84,7 @@ void TPSetting::TakeDesignValue() {
 // ---- setters ----
 
 void TPSetting::refuseSet() const {
-    if (value_.kind == pvkHidden || value_.kind == pvkCollection)
+    if (value_.isPersistedByObject())
         throw EPSettingException(kSetRefused);
 }
 
@@ -148,41 +96,37 @@ void TPSetting::setValue(TPValue value) {
 
 void TPSetting::SetAsString(const std::string& text) {
     refuseSet();
-    setValue(textValue(pvkString, text));
+    setValue(TPValue::makeText(pvkString, text));
 }
 
 void TPSetting::SetAsInteger(std::int32_t value) {
     refuseSet();
-    setValue(integerValue(value));
+    setValue(TPValue::makeInteger(value));
 }
 
 void TPSetting::SetAsFloat(double value) {
     refuseSet();
-    setValue(numberValue(pvkFloat, value));
+    setValue(TPValue::makeNumber(pvkFloat, value));
 }
 
 void TPSetting::SetAsBoolean(bool value) {
     refuseSet();
-    setValue(booleanValue(value));
+    setValue(TPValue::makeBoolean(value));
 }
 
 void TPSetting::SetAsDateTime(TDateTime value) {
     refuseSet();
-    setValue(numberValue(pvkDateTime, value.days));
+    setValue(TPValue::makeNumber(pvkDateTime, value.days));
 }
 
 void TPSetting::SetAsVariant(const QVariant& value) {
     refuseSet();
-    const int type = value.typeId();
-    if (type == QMetaType::QVariantList || type == QMetaType::QStringList ||
-        type == QMetaType::QByteArrayList)
-        throw EPSettingException("TPSetting.AsVariant cannot accept variant arrays");
-    setValue(textValue(pvkVariant, platform::fromQString(value.toString())));
+    setValue(TPValue::makeVariant(value));
 }
 
 void TPSetting::SetAsStrings(const std::vector<std::string>& items) {
     refuseSet();
-    setValue(textValue(pvkStrings, pbinary::toCommaText(items)));
+    setValue(TPValue::makeStrings(items));
 }
 
 void TPSetting::AssignValue(const TPValue& value) {
@@ -195,121 +139,52 @@ void TPSetting::AssignValue(const TPValue& value) {
 void TPSetting::readThrough() {
     if (IsBound() && !applying_)
         ReadFromProperty();
-    if (value_.kind == pvkHidden || value_.kind == pvkCollection)
-        throw EPSettingException(kGetRefused);
 }
 
 std::string TPSetting::AsString() {
     readThrough();
-    switch (value_.kind) {
-    case pvkString:
-    case pvkVariant:
-    case pvkStrings:
-        return value_.text;
-    case pvkInteger:
-        return std::to_string(value_.integer);
-    case pvkFloat:
-        return pbinary::formatFloat(value_.number);
-    case pvkBoolean:
-        return value_.boolean ? "True" : "False";
-    case pvkDateTime:
-        return pbinary::formatDateTime(value_.number);
-    default:
-        return {};
-    }
+    return value_.toString();
 }
 
 std::int32_t TPSetting::AsInteger() {
     readThrough();
-    switch (value_.kind) {
-    case pvkString:
-    case pvkVariant:
-        return pbinary::truncateToInt32(pbinary::readNumber(value_.text).value_or(0));
-    case pvkInteger:
-        return value_.integer;
-    case pvkFloat:
-        return pbinary::truncateToInt32(value_.number);
-    case pvkBoolean:
-        return value_.boolean ? 1 : 0;
-    case pvkDateTime:
-        throw EPSettingException("TPSetting.AsInteger cannot convert from TDateTime type");
-    case pvkStrings:
-        throw EPSettingException("TPSetting.AsInteger cannot convert from TStrings type");
-    default:
-        return 0;
-    }
+    return value_.toInteger();
 }
 
 double TPSetting::AsFloat() {
     readThrough();
-    switch (value_.kind) {
-    case pvkString:
-    case pvkVariant:
-        return pbinary::readNumber(value_.text).value_or(0);
-    case pvkInteger:
-        return value_.integer;
-    case pvkFloat:
-    case pvkDateTime:
-        return value_.number;
-    case pvkBoolean:
-        return value_.boolean ? 1 : 0;
-    case pvkStrings:
-        throw EPSettingException("TPSetting.AsFloat cannot convert from TStrings type");
-    default:
-        return 0;
-    }
+    return value_.toFloat();
 }
 
 bool TPSetting::AsBoolean() {
     readThrough();
-    switch (value_.kind) {
-    case pvkString:
-    case pvkVariant:
-        return value_.text == "True";
-    case pvkInteger:
-        return value_.integer != 0;
-    case pvkFloat:
-        return value_.number != 0;
-    case pvkBoolean:
-        return value_.boolean;
-    case pvkDateTime:
-        throw EPSettingException("TPSetting.AsBoolean cannot convert from TDateTime type");
-    case pvkStrings:
-        throw EPSettingException("TPSetting.AsBoolean cannot convert from TStrings type");
-    default:
-        return false;
-    }
+    return value_.toBoolean();
 }
 
 QVariant TPSetting::AsVariant() {
     readThrough();
-    switch (value_.kind) {
-    case pvkString:
-    case pvkVariant:
-    case pvkStrings:
-        return platform::toQString(value_.text);
-    case pvkInteger:
-        return value_.integer;
-    case pvkFloat:
-    case pvkDateTime:
-        return value_.number;
-    case pvkBoolean:
-        return value_.boolean;
-    default:
-        return QString();
-    }
+    return value_.toVariant();
 }
 
 void TPSetting::AsStrings(std::vector<std::string>& list) {
     readThrough();
+    std::vector<std::string> items = value_.toStrings();
+    if (value_.kind == pvkStrings)
+        list = std::move(items);
+    else
+        list.insert(list.end(), items.begin(), items.end());
+}
+
+void TPSetting::ReadFromProperty() {
+    const FlagGuard guard(reading_);
+    value_ = readProperty();
+}
+
+void TPSetting::ApplyToProperty() {
     if (value_.kind == pvkNone)
         return;
-    if (value_.kind == pvkStrings) {
-        list = pbinary::fromCommaText(value_.text);
-        return;
-    }
-    const FlagGuard noReadThrough(applying_);
-    list.push_back(AsString());
+    const FlagGuard guard(applying_);
+    binding_.Apply(BoundProperty, value_);
 }
 
 // ---- registry ----
@@ -453,7 +328,7 @@ bool TPSetting::decodeBinary(pbinary::Reader& r, bool encrypted) {
     case pvkStrings: {
         std::string text = readText(r);
         refuseSet();
-        setValue(textValue(static_cast<TPValueKind>(kind), std::move(text)));
+        setValue(TPValue::makeText(static_cast<TPValueKind>(kind), std::move(text)));
         break;
     }
     case pvkHidden: {

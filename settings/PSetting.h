@@ -1,60 +1,18 @@
 #pragma once
 
+#include "settings/PBinding.h"
 #include "settings/PRegistry.h"
+#include "settings/PValue.h"
 
-#include <QByteArray>
-#include <QMetaProperty>
 #include <QObject>
-#include <QPointer>
 #include <QVariant>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace pbinary {
 class Reader;
 }
-
-// The kind codes start every binary registry value, so they never change.
-enum TPValueKind : std::int32_t {
-    pvkNone = 0,
-    pvkString = 1,
-    pvkInteger = 2,
-    pvkFloat = 3,
-    pvkBoolean = 4,
-    pvkDateTime = 5,
-    pvkVariant = 6,
-    pvkStrings = 7,
-    pvkHidden = 8,
-    pvkCollection = 9,
-};
-
-// A misused value accessor.
-class EPSettingException : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Days since 30 December 1899, the time of day as the fraction.
-struct TDateTime {
-    double days = 0;
-};
-
-// A tagged value. Text is single-byte text; pvkHidden and pvkCollection refer to the
-// object that persists the value.
-struct TPValue {
-    TPValueKind kind = pvkNone;
-    std::string text; // pvkString, pvkVariant, pvkStrings (comma text)
-    std::int32_t integer = 0;
-    double number = 0; // pvkFloat, pvkDateTime
-    bool boolean = false;
-    QPointer<QObject> object;
-    QByteArray hiddenName;
-
-    // The "differs from the design value" rule of a save with SaveAll off.
-    bool differsFrom(const TPValue& other) const;
-};
 
 // One value kept in the registry, either bound to a property of a component of its
 // window through a dotted path ("pcFoodMain.ActivePage") or free-standing with a Name.
@@ -69,8 +27,8 @@ public:
     bool Encrypted = false;
 
     // The window whose components a bound path names.
-    void SetWindow(QObject* window) { window_ = window; }
-    QObject* Window() const { return window_; }
+    void SetWindow(QObject* window) { binding_.SetWindow(window); }
+    QObject* Window() const { return binding_.Window(); }
 
     // BoundProperty then Name, every character but an ASCII letter or digit as "_".
     std::string UniqueName() const;
@@ -114,10 +72,7 @@ public:
     std::string ValueName() const;
 
 private:
-    struct Target;
-    Target resolve(bool forReading) const;
-    TPValue readProperty() const;
-    void applyValue(const Target& target);
+    TPValue readProperty() const { return binding_.Read(BoundProperty); }
     void setValue(TPValue value);
     void refuseSet() const;
     void readThrough();
@@ -127,13 +82,7 @@ private:
     // True when the value was read whole and taken.
     bool decodeBinary(pbinary::Reader& reader, bool encrypted);
 
-    QObject* component(const QByteArray& name) const;
-
-    QPointer<QObject> window_;
-    // The component last found by name: a setting resolves its path at every read,
-    // restore and save, and a search of the window's whole tree is what that costs.
-    mutable QPointer<QObject> component_;
-    mutable QByteArray componentName_;
+    TPBinding binding_;
     TPValue value_;
     TPValue design_;
     // A binary value restored whole, and how this setting would write it right after

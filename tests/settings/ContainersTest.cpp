@@ -2,7 +2,8 @@
 // around a save or restore, linking, the recently-used list, the restart request and
 // the one-save-per-close rule.
 #include "platform/FileRegistryStore.h"
-#include "settings/PSettings.h"
+#include "settings/PAppSettings.h"
+#include "settings/PFormSettings.h"
 #include "tests/support/TempDir.h"
 
 #include <QAction>

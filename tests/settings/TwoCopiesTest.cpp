@@ -1,7 +1,7 @@
 // Two running copies of the program that end at the same moment: each keeps the values
 // it changed, and neither erases the other's.
 #include "platform/FileRegistryStore.h"
-#include "settings/PSettings.h"
+#include "settings/PAppSettings.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
