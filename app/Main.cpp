@@ -1,86 +1,51 @@
 #include "app/Main.h"
 
-#include "app/CategoryListModel.h"
 #include "app/ErrorBox.h"
-#include "app/Fonts.h"
+#include "app/FileCommandsDialogs.h"
 #include "app/GlobalData.h"
+#include "app/HelpAbout.h"
+#include "app/HelpViewer.h"
+#include "app/Maker.h"
+#include "app/ModalSeam.h"
+#include "app/RenameCategory.h"
+#include "app/RenameItem.h"
 #include "controls/BalloonHints.h"
 #include "controls/CheckListBox.h"
-#include "controls/ContextMenuKey.h"
 #include "controls/HeaderControl.h"
-#include "controls/MenuFont.h"
 #include "controls/NotesMemo.h"
 #include "controls/PageControl.h"
-#include "controls/Panels.h"
 #include "controls/SpinEdit.h"
-#include "controls/ToolIcons.h"
+#include "files/CategoryNames.h"
+#include "files/FileCommands.h"
+#include "model/ItemLine.h"
 #include "model/TabStops.h"
+#include "platform/AppPaths.h"
+#include "platform/FileNames.h"
+#include "platform/ReplaceFile.h"
+#include "platform/ShellOpen.h"
 #include "platform/TextCodec.h"
+#include "share/MailCommand.h"
+#include "share/PrintCommands.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QLabel>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QToolBar>
+#include <QScopeGuard>
 #include <QToolButton>
-#include <QVBoxLayout>
-
-namespace {
-
-QAction* addMenuAction(QMenu* menu, const char* name, const QString& caption) {
-    auto* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-void addSeparator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-}
-
-QString latin(std::string_view name) {
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-} // namespace
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Provendo V1.1"));
-    setFont(Fonts::windowFont());
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
-    setPalette(pal);
-
-    // Pop-up and drop-down menus, the fields' own included, speak the menu bar's font.
-    new controls::MenuFont(font(), this);
-    new controls::ContextMenuKey(this);
-
-    BalloonHints_ = new controls::BalloonHints(this);
-    BalloonHints_->setObjectName(QStringLiteral("BalloonHints"));
-
-    buildMenus();
-    buildToolBar();
-    buildPages();
-
-    auto* status = new QStatusBar(this);
-    status->setObjectName(QStringLiteral("StatusBar1"));
-    status->setFixedHeight(19);
-    status->setSizeGripEnabled(true);
-    spFile = new QLabel(status);
-    spFile->setObjectName(QStringLiteral("spFile"));
-    // The pane reads its text, the file's path; what the pane is for is its description.
-    spFile->setAccessibleDescription(tr("File"));
-    status->addWidget(spFile);
-    setStatusBar(status);
-
+    ui_.build(*this, document_);
     document_.onModifiedChanged([this](bool modified) {
-        MainMenuFileSave->setEnabled(modified);
-        BtnSave->setEnabled(modified);
+        ui_.MainMenuFileSave->setEnabled(modified);
+        ui_.BtnSave->setEnabled(modified);
     });
 
+    wireWindowCommands();
     wireEditCommands();
     wireFileCommands();
     wirePrintCommands();
@@ -90,10 +55,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     resize(709, 567);
 
     wireMailCommands();
-    // Help menu: contents, home page and about box (app/MainHelp.cpp).
     wireHelpCommands();
     // Settings store: the containers restore the last state before FormCreate.
-    createSettings();
+    settings_.create([this] { AppSettingsPostRestore(); });
 
     try {
         FormCreate();
@@ -104,204 +68,17 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
 
 TfrmMain::~TfrmMain() {
     // Settings store: FormHide, the window's values, then the application values.
-    endSettings();
-    for (CategoryPage& p : pages_)
+    settings_.end();
+    for (CategoryPage& p : ui_.pages)
         p.list->setModel(nullptr);
 }
 
 const TfrmMain::CategoryPage& TfrmMain::page(int category) const {
-    return pages_.at(static_cast<std::size_t>(category));
-}
-
-void TfrmMain::buildMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu"));
-
-    QMenu* file = bar->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("MainMenuFile"));
-    MainMenuFileNew = addMenuAction(file, "MainMenuFileNew", tr("&New"));
-    MainMenuFileOpen = addMenuAction(file, "MainMenuFileOpen", tr("&Open..."));
-    MainMenuFileClose = addMenuAction(file, "MainMenuFileClose", tr("&Close"));
-    MainMenuFileSave = addMenuAction(file, "MainMenuFileSave", tr("&Save"));
-    MainMenuFileSave->setEnabled(false);
-    MainMenuFileSaveAs = addMenuAction(file, "MainMenuFileSaveAs", tr("Save &As..."));
-    MainMenuFileSaveAs->setEnabled(false);
-    addSeparator(file, "N2");
-    MainMenuFilePrint = addMenuAction(file, "MainMenuFilePrint", tr("&Print..."));
-    MainMenuFilePrintSetup = addMenuAction(file, "MainMenuFilePrintSetup", tr("P&rint Setup..."));
-    addSeparator(file, "N1");
-    Exit1 = addMenuAction(file, "Exit1", tr("E&xit"));
-    connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
-
-    QMenu* tools = bar->addMenu(tr("&Tools"));
-    tools->setObjectName(QStringLiteral("MainMenuTools"));
-    MainMenuToolsSendEmail =
-        addMenuAction(tools, "MainMenuToolsSendEmail", tr("Email shopping list"));
-    addSeparator(tools, "N5");
-    MainMenuToolsBalloons = addMenuAction(tools, "MainMenuToolsBalloons", tr("Balloon Hints"));
-    MainMenuToolsBalloons->setCheckable(true);
-    MainMenuToolsBalloons->setChecked(true);
-    connect(MainMenuToolsBalloons, &QAction::triggered, this,
-            &TfrmMain::MainMenuToolsBalloonsClick);
-
-    QMenu* help = bar->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("Help1"));
-    Contents1 = addMenuAction(help, "Contents1", tr("&Contents"));
-    addMenuAction(help, "SearchforHelpOn1", tr("&Search for Help On..."))->setVisible(false);
-    addMenuAction(help, "HowtoUseHelp1", tr("&How to Use Help"))->setVisible(false);
-    MainMenuHelpHomePage = addMenuAction(help, "MainMenuHelpHomePage", tr("&Home Page"));
-    About1 = addMenuAction(help, "About1", tr("&About..."));
-}
-
-void TfrmMain::buildToolBar() {
-    tbMain = new controls::GroovedToolBar(this);
-    tbMain->setObjectName(QStringLiteral("tbMain"));
-    tbMain->setWindowTitle(tr("Tool bar"));
-    tbMain->setMovable(false);
-    tbMain->setFloatable(false);
-    tbMain->setFixedHeight(29);
-    tbMain->setIconSize(QSize(16, 16));
-    tbMain->setContentsMargins(0, 0, 0, 0);
-    tbMain->layout()->setSpacing(0);
-    tbMain->layout()->setContentsMargins(4, 2, 0, 2);
-    addToolBar(Qt::TopToolBarArea, tbMain);
-
-    struct ButtonDef {
-        QToolButton** button;
-        const char* name;
-        const char* caption;
-        const char* hint;
-        int picture;
-        int disabled;
-        QAction* menuEntry;
-    };
-    const ButtonDef buttons[] = {
-        {&BtnNew, "BtnNew", "New", "Create new shopping list", 0, 1, MainMenuFileNew},
-        {&BtnOpen, "BtnOpen", "Open", "Open a shopping list", 2, 3, MainMenuFileOpen},
-        {&BtnClose, "BtnClose", "Close", "Close current list", 12, 13, MainMenuFileClose},
-        {&BtnSave, "BtnSave", "Save", "Save Shopping List", 4, 5, MainMenuFileSave},
-        {&BtnPrint, "BtnPrint", "Print", "Print Current List", 8, 9, MainMenuFilePrint},
-        {&BtnSendEMail, "BtnSendEMail", "Send EMail", "EMail Shopping List", 10, 11,
-         MainMenuToolsSendEmail},
-    };
-    for (const ButtonDef& s : buttons) {
-        auto* button = new QToolButton(tbMain);
-        button->setObjectName(QString::fromLatin1(s.name));
-        button->setText(tr(s.caption));
-        button->setToolTip(tr(s.hint));
-        button->setAccessibleName(tr(s.caption));
-        button->setIcon(controls::toolIcon(s.picture, s.disabled));
-        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        button->setAutoRaise(true);
-        button->setFixedSize(25, 25);
-        button->setFocusPolicy(Qt::NoFocus);
-        tbMain->addWidget(button);
-        *s.button = button;
-        // The menu entry and the tool button run the same handler.
-        connect(button, &QToolButton::clicked, s.menuEntry, &QAction::trigger);
-    }
-    BtnSave->setEnabled(false);
-}
-
-void TfrmMain::buildPages() {
-    pcFoodMain = new controls::PageControl(this);
-    pcFoodMain->setObjectName(QStringLiteral("pcFoodMain"));
-    for (int i = 0; i < model::CategoryCount; ++i)
-        pages_[static_cast<std::size_t>(i)] = buildCategoryPage(i);
-    buildNotesPage();
-    setCentralWidget(pcFoodMain);
-}
-
-TfrmMain::CategoryPage TfrmMain::buildCategoryPage(int category) {
-    const model::CategoryNames& names = model::Categories[static_cast<std::size_t>(category)];
-    CategoryPage p;
-    p.sheet = new controls::TabSheet(latin(names.designedName), pcFoodMain);
-    p.sheet->setObjectName(latin(names.page));
-    pcFoodMain->addSheet(p.sheet);
-
-    auto* layout = new QVBoxLayout(p.sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    auto* top = new QWidget(p.sheet);
-    top->setFixedHeight(29);
-    p.nameField = new QLineEdit(top);
-    p.nameField->setObjectName(latin(names.nameField));
-    p.nameField->setGeometry(5, 4, 220, 24);
-    p.nameField->setAccessibleName(tr("Item name"));
-    p.quantityField = new controls::SpinEdit(top);
-    p.quantityField->setObjectName(latin(names.quantityField));
-    p.quantityField->setGeometry(232, 4, 47, 24);
-    p.quantityField->setAccessibleName(tr("Quantity"));
-    p.addButton = new QPushButton(tr("Add to list"), top);
-    p.addButton->setObjectName(latin(names.addButton));
-    p.addButton->setGeometry(category <= 3 ? 312 : 320, 2, 75, 25);
-    p.addButton->setDefault(true);
-    p.addButton->setAttribute(Qt::WA_Hover);
-
-    auto* headerPanel = new controls::StatusBorderPanel(p.sheet);
-    headerPanel->setFixedHeight(19);
-    p.header = new controls::HeaderControl(headerPanel);
-    p.header->setObjectName(latin(names.header));
-    p.header->setGeometry(1, 1, 703, 17);
-    p.header->setSections({{tr("Item"), 300}, {tr("Quantity"), 100}});
-
-    p.list = new controls::CheckListBox(p.sheet);
-    p.list->setObjectName(latin(names.list));
-    p.list->setAccessibleName(latin(names.designedName));
-    p.list->setTabStops(model::designedTabStops(category));
-    if (category == 0)
-        p.list->setColumns(2);
-    p.adapter = new CategoryListModel(document_.list(category), p.list);
-    p.adapter->attach(p.list);
-
-    layout->addWidget(top);
-    layout->addWidget(headerPanel);
-    layout->addWidget(p.list, 1);
-
-    // Lists first on most pages; the top panel's fields first on Cans to Baby.
-    if (category >= 5 && category <= 8) {
-        QWidget::setTabOrder(p.nameField, p.quantityField);
-        QWidget::setTabOrder(p.quantityField, p.addButton);
-        QWidget::setTabOrder(p.addButton, p.list);
-    } else {
-        QWidget::setTabOrder(p.list, p.nameField);
-        QWidget::setTabOrder(p.nameField, p.quantityField);
-        QWidget::setTabOrder(p.quantityField, p.addButton);
-    }
-    // Enter anywhere on the page presses its add button, the page's default button.
-    for (QObject* o :
-         {static_cast<QObject*>(p.nameField), static_cast<QObject*>(p.quantityField->editor()),
-          static_cast<QObject*>(p.list)})
-        o->installEventFilter(this);
-    return p;
-}
-
-void TfrmMain::buildNotesPage() {
-    tsNotes = new controls::TabSheet(tr("Notes"), pcFoodMain);
-    tsNotes->setObjectName(QStringLiteral("tsNotes"));
-    pcFoodMain->addSheet(tsNotes);
-    auto* label =
-        new controls::AutoSizeLabel(tr("Add extra notes to list here: (Ex: \"Don't forget to "
-                                       "gas up the car !)"),
-                                    tsNotes);
-    label->setObjectName(QStringLiteral("Label1"));
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    label->move(32, 16);
-    mmoNotes = new controls::NotesMemo(tsNotes);
-    mmoNotes->setObjectName(QStringLiteral("mmoNotes"));
-    mmoNotes->setAccessibleName(tr("Notes"));
-    mmoNotes->setGeometry(32, 40, 481, 121);
-    mmoNotes->setMaxLength(static_cast<int>(model::Document::NotesLimit));
-    label->setBuddy(mmoNotes);
-    connect(mmoNotes, &QPlainTextEdit::textChanged, this,
-            [this] { document_.setNotes(platform::fromQString(mmoNotes->crlfText())); });
+    return ui_.pages.at(static_cast<std::size_t>(category));
 }
 
 int TfrmMain::activeCategory() const {
-    const int index = pcFoodMain->currentIndex();
+    const int index = ui_.pcFoodMain->currentIndex();
     return index >= 0 && index < model::CategoryCount ? index : -1;
 }
 
@@ -319,26 +96,27 @@ void TfrmMain::UpdateFromHeader(int category) {
                                                  p.list->averageCharWidth()));
 }
 
+// ---- Start and end of the window's life
+
 void TfrmMain::FormCreate() {
     // Settings step: the stored values again, then the balloon style from the flag.
     AppSettingsPostRestore();
-    BalloonHints_->setShowBalloon(GlobalData::gBalloonHints);
+    ui_.BalloonHints_->setShowBalloon(GlobalData::gBalloonHints);
     LoadCategoryNames();
 }
 
 void TfrmMain::FormHide() {
     // Settings step: the flag is written with the application values at the end.
-    storeBalloonHintsSetting();
+    settings_.storeBalloonHints();
     SaveCategoryNames();
 }
 
-void TfrmMain::Exit1Click() {
-    close();
+void TfrmMain::FormCloseQuery(bool& canClose) {
+    fileCommands_->closeQuery(canClose);
 }
 
-void TfrmMain::MainMenuToolsBalloonsClick() {
-    GlobalData::gBalloonHints = MainMenuToolsBalloons->isChecked();
-    BalloonHints_->setShowBalloon(GlobalData::gBalloonHints);
+void TfrmMain::AppSettingsPostRestore() {
+    settings_.readProgramValues();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -367,10 +145,333 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         // The Delete key is the pop-up menu's shortcut only inside a category list.
         if (category >= 0 && key == Qt::Key_Delete && watched == page(category).list) {
             mnuPFoodPopup();
-            if (mnuPFoodDelete->isEnabled())
-                mnuPFoodDelete->trigger();
+            if (ui_.mnuPFoodDelete->isEnabled())
+                ui_.mnuPFoodDelete->trigger();
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Commands of the window
+
+void TfrmMain::wireWindowCommands() {
+    connect(ui_.Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+    connect(ui_.MainMenuToolsBalloons, &QAction::triggered, this,
+            &TfrmMain::MainMenuToolsBalloonsClick);
+}
+
+void TfrmMain::Exit1Click() {
+    close();
+}
+
+void TfrmMain::MainMenuToolsBalloonsClick() {
+    GlobalData::gBalloonHints = ui_.MainMenuToolsBalloons->isChecked();
+    ui_.BalloonHints_->setShowBalloon(GlobalData::gBalloonHints);
+}
+
+// ---- Editing commands
+
+void TfrmMain::wireEditCommands() {
+    wirePopupMenu();
+    // The window opens ready for typing the first item.
+    page(0).nameField->setFocus();
+    using Handler = void (TfrmMain::*)();
+    static constexpr Handler sectionResize[model::CategoryCount] = {
+        &TfrmMain::hdrDairySectionResize,   &TfrmMain::hdrMeatSectionResize,
+        &TfrmMain::hdrVeggiesSectionResize, &TfrmMain::hdrFruitsSectionResize,
+        &TfrmMain::hdrGrainsSectionResize,  &TfrmMain::hdrCansSectionResize,
+        &TfrmMain::hdrDrinksSectionResize,  &TfrmMain::hdrFreezerSectionResize,
+        &TfrmMain::hdrBabySectionResize,    &TfrmMain::hdrMiscSectionResize};
+    for (int category = 0; category < model::CategoryCount; ++category) {
+        const CategoryPage& p = page(category);
+        connect(p.addButton, &QPushButton::clicked, this,
+                [this, category] { addItemClick(category); });
+        connect(p.list, &QAbstractItemView::doubleClicked, this,
+                &TfrmMain::checkListBoxDoubleClick);
+        connect(p.header, &controls::HeaderControl::sectionResize, this, sectionResize[category]);
+    }
+    connect(ui_.mmoNotes, &QPlainTextEdit::textChanged, this,
+            [this] { document_.setNotes(platform::fromQString(ui_.mmoNotes->crlfText())); });
+}
+
+void TfrmMain::wirePopupMenu() {
+    connect(ui_.mnuPFoodCheckAllForCategory, &QAction::triggered, this,
+            &TfrmMain::mnuPFoodCheckAllForCategoryClick);
+    connect(ui_.mnuPFoodUncheckAllForCategory, &QAction::triggered, this,
+            &TfrmMain::mnuPFoodUncheckAllForCategoryClick);
+    connect(ui_.mnuPFoodCheckAllForList, &QAction::triggered, this,
+            &TfrmMain::mnuPFoodCheckAllForListClick);
+    connect(ui_.mnuPFoodUncheckAllForList, &QAction::triggered, this,
+            &TfrmMain::mnuPFoodUncheckAllForListClick);
+    connect(ui_.mnuPFoodRename, &QAction::triggered, this, &TfrmMain::mnuPFoodRenameClick);
+    connect(ui_.mnuPFoodRenameCategory, &QAction::triggered, this,
+            &TfrmMain::mnuPFoodRenameCategoryClick);
+    connect(ui_.mnuPFoodDelete, &QAction::triggered, this, &TfrmMain::mnuPFoodDeleteClick);
+    connect(ui_.pcFoodMain, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        mnuPFoodPopup();
+        ui_.mnuPFood->popup(ui_.pcFoodMain->mapToGlobal(pos));
+    });
+}
+
+bool TfrmMain::acceptItemName(const QString& name) {
+    if (!name.contains(QLatin1String("//")) && !name.contains(QLatin1Char('\t')))
+        return true;
+    ModalSeam::message(this, tr("Provendo"),
+                       tr("An item name cannot contain \"//\" or a TAB character: a list "
+                          "file would read it back as a category or split it in two.\n\n"
+                          "Please change the name."),
+                       QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok);
+    return false;
+}
+
+void TfrmMain::addItemClick(int category) {
+    const CategoryPage& p = page(category);
+    // Enter in the quantity field adds before the field has lost the focus.
+    p.quantityField->normalise();
+    const QString name = p.nameField->text();
+    const std::string nameBytes = platform::fromQString(name);
+    if (model::trimControls(nameBytes).empty())
+        return;
+    if (!acceptItemName(name)) {
+        p.nameField->setFocus();
+        return;
+    }
+    document_.list(category).append(
+        model::joinItemLine(nameBytes, platform::fromQString(p.quantityField->text())));
+    p.nameField->clear();
+    p.nameField->setFocus();
+    setModified();
+    UpdateFromHeader(category);
+}
+
+void TfrmMain::checkListBoxDoubleClick() {
+    const int category = activeCategory();
+    if (category < 0)
+        return;
+    model::CategoryList& list = document_.list(category);
+    if (list.selectionCount() == 0 || list.focused() <= 0)
+        return;
+    const auto line = static_cast<std::size_t>(list.focused());
+    const model::ItemParts parts = model::splitItemLine(list.text(line));
+    QString name = platform::toQString(parts.name);
+    QString quantity = platform::toQString(parts.quantity);
+    TfrmRename dialog(this);
+    // A refused name opens the dialog again with the typed texts, to be corrected.
+    do {
+        if (ExecuteRenameItem(dialog, name, quantity) != DialogFrame::ResultOk)
+            return;
+    } while (!acceptItemName(name));
+    list.replaceText(
+        line, model::joinItemLine(platform::fromQString(name), platform::fromQString(quantity)));
+    setModified();
+}
+
+void TfrmMain::mnuPFoodRenameClick() {
+    checkListBoxDoubleClick();
+}
+
+void TfrmMain::mnuPFoodDeleteClick() {
+    const int category = activeCategory();
+    if (category < 0)
+        return;
+    controls::CheckListBox* view = page(category).list;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    view->setUpdatesEnabled(false);
+    const auto restore = qScopeGuard([view] {
+        view->setUpdatesEnabled(true);
+        QApplication::restoreOverrideCursor();
+    });
+    document_.list(category).removeSelected();
+    setModified();
+}
+
+void TfrmMain::setCategoryTicks(int category, bool ticked) {
+    if (category >= 0)
+        document_.list(category).setAllTicked(ticked);
+}
+
+void TfrmMain::mnuPFoodCheckAllForCategoryClick() {
+    setCategoryTicks(activeCategory(), true);
+}
+
+void TfrmMain::mnuPFoodUncheckAllForCategoryClick() {
+    setCategoryTicks(activeCategory(), false);
+}
+
+void TfrmMain::mnuPFoodCheckAllForListClick() {
+    document_.setAllTicked(true);
+}
+
+void TfrmMain::mnuPFoodUncheckAllForListClick() {
+    document_.setAllTicked(false);
+}
+
+void TfrmMain::mnuPFoodRenameCategoryClick() {
+    const int category = activeCategory();
+    if (category < 0)
+        return;
+    controls::TabSheet* sheet = page(category).sheet;
+    QString name = sheet->caption();
+    TfrmRenameCategory dialog(this);
+    if (ExecuteRenameCategory(dialog, name) != DialogFrame::ResultOk)
+        return;
+    sheet->setCaption(name);
+    document_.list(category).replaceText(0, "//" + platform::fromQString(name));
+    setModified();
+}
+
+// Delete and edit act on the focused or selected items, never on the marker line. On the
+// Notes page the entries keep the state they last had.
+void TfrmMain::mnuPFoodPopup() {
+    const int category = activeCategory();
+    if (category < 0)
+        return;
+    const model::CategoryList& list = document_.list(category);
+    const bool usable = list.selectionCount() > 0 && !list.selected(0);
+    ui_.mnuPFoodDelete->setEnabled(usable);
+    ui_.mnuPFoodRename->setEnabled(usable);
+}
+
+// ---- File commands
+
+void TfrmMain::wireFileCommands() {
+    fileDialogs_ =
+        std::make_unique<FileCommandsDialogs>(*this, *ui_.spFile, *ui_.MainMenuFileSaveAs);
+    fileCommands_ = std::make_unique<files::FileCommands>(
+        document_,
+        files::DocumentFiles{.currentFile = GlobalData::gCurrentFile,
+                             .listsFolder = GlobalData::gPath},
+        *fileDialogs_);
+    connect(ui_.MainMenuFileNew, &QAction::triggered, this, &TfrmMain::MainMenuFileNewClick);
+    connect(ui_.MainMenuFileOpen, &QAction::triggered, this, &TfrmMain::MainMenuFileOpenClick);
+    connect(ui_.MainMenuFileClose, &QAction::triggered, this, &TfrmMain::MainMenuFileCloseClick);
+    connect(ui_.MainMenuFileSave, &QAction::triggered, this, &TfrmMain::MainMenuFileSaveClick);
+    connect(ui_.MainMenuFileSaveAs, &QAction::triggered, this, &TfrmMain::MainMenuFileSaveAsClick);
+}
+
+void TfrmMain::MainMenuFileNewClick() {
+    fileCommands_->newList();
+}
+
+void TfrmMain::MainMenuFileCloseClick() {
+    fileCommands_->close();
+}
+
+void TfrmMain::MainMenuFileOpenClick() {
+    fileCommands_->open();
+}
+
+void TfrmMain::openListFileAtStart(const QString& path) {
+    try {
+        fileCommands_->openFile(platform::fileName(QFileInfo(path).absoluteFilePath()));
+    } catch (...) {
+        // As from File > Open: the error is shown and the window goes on as it started.
+        ErrorBox::showCurrent(this);
+    }
+}
+
+void TfrmMain::LoadListGroups(const files::ListGroups& groups) {
+    for (std::size_t k = 0; k < groups.size() && k < static_cast<std::size_t>(model::PageCount);
+         ++k) {
+        const QString caption = platform::toQString(model::categoryName(groups[k].firstLine()));
+        if (k < model::CategoryCount) {
+            ui_.pages[k].sheet->setCaption(caption);
+            files::assignGroup(document_.list(static_cast<int>(k)), groups[k]);
+        } else {
+            ui_.tsNotes->setCaption(caption);
+        }
+    }
+}
+
+void TfrmMain::MainMenuFileSaveClick() {
+    fileCommands_->save();
+}
+
+void TfrmMain::MainMenuFileSaveAsClick() {
+    fileCommands_->saveAs();
+}
+
+void TfrmMain::SaveCategoryNames() {
+    files::SaveCategoryNames(
+        document_, platform::programFilePathForWriting(platform::ProgramFile::CategoryNames));
+}
+
+void TfrmMain::LoadCategoryNames() {
+    files::LoadCategoryNames(document_,
+                             platform::programFilePath(platform::ProgramFile::CategoryNames));
+}
+
+// ---- Printing and e-mail
+
+namespace {
+
+// The report engine shows its dialogs and writes its files the program's way.
+report::ReportHooks modalHooks() {
+    report::ReportHooks hooks;
+    hooks.execDialog = [](QDialog& dialog) { return ModalSeam::execDialog(dialog); };
+    hooks.fileDialog = [](QFileDialog& dialog) { return ModalSeam::fileDialog(dialog); };
+    hooks.writeFile = [](const QString& path, const QByteArray& bytes) {
+        platform::replaceFile(
+            platform::fileName(path),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    };
+    return hooks;
+}
+
+} // namespace
+
+void TfrmMain::wirePrintCommands() {
+    print_ = new share::PrintCommands(modalHooks(), this);
+    connect(ui_.MainMenuFilePrint, &QAction::triggered, this, &TfrmMain::MainMenuFilePrintClick);
+    connect(ui_.MainMenuFilePrintSetup, &QAction::triggered, this,
+            &TfrmMain::MainMenuFilePrintSetupClick);
+}
+
+void TfrmMain::FillReportTables() {
+    print_->fillReportTables(document_);
+}
+
+void TfrmMain::MainMenuFilePrintClick() {
+    print_->print(document_, this);
+}
+
+void TfrmMain::MainMenuFilePrintSetupClick() {
+    print_->runPrintSetup(this);
+}
+
+void TfrmMain::wireMailCommands() {
+    mail_ = new share::MailCommand(this);
+    connect(ui_.MainMenuToolsSendEmail, &QAction::triggered, this,
+            &TfrmMain::MainMenuToolsSendEmailClick);
+}
+
+void TfrmMain::MainMenuToolsSendEmailClick() {
+    mail_->send(document_);
+}
+
+// ---- Help menu
+
+void TfrmMain::wireHelpCommands() {
+    connect(ui_.Contents1, &QAction::triggered, this, &TfrmMain::Contents1Click);
+    connect(ui_.MainMenuHelpHomePage, &QAction::triggered, this,
+            &TfrmMain::MainMenuHelpHomePageClick);
+    connect(ui_.About1, &QAction::triggered, this, &TfrmMain::About1Click);
+}
+
+void TfrmMain::Contents1Click() {
+    // The viewer itself reports a missing help file.
+    HelpViewer& viewer = HelpViewer::application();
+    viewer.setHelpFile(platform::qtPath(platform::helpFilePath()));
+    viewer.command(HelpViewer::HelpFinder, 0, this);
+}
+
+void TfrmMain::MainMenuHelpHomePageClick() {
+    // Nothing to say when no browser takes it.
+    platform::shell().open(Maker::website(), {});
+}
+
+void TfrmMain::About1Click() {
+    TfrmHelpAbout box(this);
+    ModalSeam::execDialog(box);
 }

@@ -1,32 +1,18 @@
 #pragma once
 
+#include "app/MainWindowSettings.h"
+#include "app/MainWindowUi.h"
 #include "files/ListFile.h"
 #include "model/Document.h"
 
 #include <QMainWindow>
-#include <array>
+#include <memory>
 
-class QAction;
-class QFileDialog;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QToolBar;
-class QToolButton;
-class CategoryListModel;
-class TPAppSettings;
-class TPFormSettings;
+class FileCommandsDialogs;
 
-namespace controls {
-class BalloonHints;
-class CheckListBox;
-class HeaderControl;
-class NotesMemo;
-class PageControl;
-class SpinEdit;
-class TabSheet;
-} // namespace controls
+namespace files {
+class FileCommands;
+}
 
 namespace share {
 class MailCommand;
@@ -34,30 +20,26 @@ class PrintCommands;
 } // namespace share
 
 // The main window: ten category pages and the Notes page, the menus, the tool bar and
-// the status bar. Component object names are the names the settings store finds
-// properties by, so they are spelled exactly as given.
+// the status bar. It owns the document and forwards each command to where its work is
+// done: the file commands in files/, printing and e-mail beside the report and share code.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    // The widgets of one category page, in the order of the category table.
-    struct CategoryPage {
-        controls::TabSheet* sheet = nullptr;
-        QLineEdit* nameField = nullptr;
-        controls::SpinEdit* quantityField = nullptr;
-        QPushButton* addButton = nullptr;
-        controls::HeaderControl* header = nullptr;
-        controls::CheckListBox* list = nullptr;
-        CategoryListModel* adapter = nullptr;
-    };
+    using CategoryPage = MainWindowUi::CategoryPage;
 
     explicit TfrmMain(QWidget* parent = nullptr);
     ~TfrmMain() override;
 
+    // What the window holds.
     model::Document& document() { return document_; }
     const CategoryPage& page(int category) const;
-    controls::PageControl* pageControl() const { return pcFoodMain; }
-    controls::NotesMemo* notes() const { return mmoNotes; }
-    controls::BalloonHints* balloonHints() const { return BalloonHints_; }
+    controls::PageControl* pageControl() const { return ui_.pcFoodMain; }
+    controls::NotesMemo* notes() const { return ui_.mmoNotes; }
+    controls::BalloonHints* balloonHints() const { return ui_.BalloonHints_; }
+    QMenu* popupMenu() const { return ui_.mnuPFood; }
+    TPFormSettings* formSettings() const { return settings_.form(); }
+    TPAppSettings* appSettings() const { return settings_.app(); }
+    share::PrintCommands& printCommands() const { return *print_; }
 
     // The category on the active page, or -1 on the Notes page.
     int activeCategory() const;
@@ -67,10 +49,12 @@ public:
     // Recomputes one list's tab stops from its page's header.
     void UpdateFromHeader(int category);
 
-    // Start and end of the window's life.
+    // Start and end of the window's life, with the settings steps.
     void FormCreate();
     void FormHide();
     void FormCloseQuery(bool& canClose);
+    // Sets the balloon-hint flag and the lists folder from the application settings.
+    void AppSettingsPostRestore();
 
     // Commands of the window.
     void Exit1Click();
@@ -109,9 +93,8 @@ public:
     void mnuPFoodUncheckAllForListClick();
     void mnuPFoodRenameCategoryClick();
     void mnuPFoodPopup();
-    QMenu* popupMenu() const { return mnuPFood; }
 
-    // File commands and the category names file (app/MainFile.cpp).
+    // File commands (files::FileCommands) and the category names file.
     void MainMenuFileNewClick();
     void MainMenuFileOpenClick();
     void MainMenuFileSaveClick();
@@ -127,17 +110,16 @@ public:
     // beyond the groups stay as they are.
     void LoadListGroups(const files::ListGroups& groups);
 
-    // Help menu commands (app/MainHelp.cpp); wireHelpCommands connects them.
-    void wireHelpCommands();
-    void Contents1Click();
-    void MainMenuHelpHomePageClick();
-    void About1Click();
-
-    // Printing (app/MainPrint.cpp).
+    // Printing and e-mail (share::PrintCommands, share::MailCommand).
     void FillReportTables();
     void MainMenuFilePrintClick();
     void MainMenuFilePrintSetupClick();
-    share::PrintCommands& printCommands() const { return *print_; }
+    void MainMenuToolsSendEmailClick();
+
+    // Help menu commands.
+    void Contents1Click();
+    void MainMenuHelpHomePageClick();
+    void About1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -145,98 +127,28 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void wireFileCommands();
-    QFileDialog* openDialog();
-    QFileDialog* saveDialog();
-    // Open's steps after the dialog: read, rebuild the pages, show the path.
-    void openListFile(const QString& path);
-    // The "Save changes" question of New, Open and Close; Yes saves.
-    void offerToSave();
-    void deleteItemLines();
-    void saveListTo(const QString& chosen);
-    void forgetFile();
+    // Connecting the widgets to the handlers, one concern each.
+    void wireWindowCommands();
     void wireEditCommands();
-    void buildPopupMenu();
+    void wirePopupMenu();
+    void wireFileCommands();
+    void wirePrintCommands();
+    void wireMailCommands();
+    void wireHelpCommands();
+
+    // Editing helpers.
     // Refuses, with a message, an item name that would not survive saving and opening.
     bool acceptItemName(const QString& name);
     void setCategoryTicks(int category, bool ticked);
 
-    void buildMenus();
-    void buildToolBar();
-    void buildPages();
-    CategoryPage buildCategoryPage(int category);
-    void buildNotesPage();
-
+    // The document, the widgets showing it, and the settings keeping the window's view.
     model::Document document_;
-    std::array<CategoryPage, model::CategoryCount> pages_;
+    MainWindowUi ui_;
+    MainWindowSettings settings_{*this};
 
-    // Components, named as the settings store finds them.
-    QToolBar* tbMain = nullptr;
-    QToolButton* BtnNew = nullptr;
-    QToolButton* BtnOpen = nullptr;
-    QToolButton* BtnClose = nullptr;
-    QToolButton* BtnSave = nullptr;
-    QToolButton* BtnPrint = nullptr;
-    QToolButton* BtnSendEMail = nullptr;
-    QAction* MainMenuFileNew = nullptr;
-    QAction* MainMenuFileOpen = nullptr;
-    QAction* MainMenuFileClose = nullptr;
-    QAction* MainMenuFileSave = nullptr;
-    QAction* MainMenuFileSaveAs = nullptr;
-    QAction* MainMenuFilePrint = nullptr;
-    QAction* MainMenuFilePrintSetup = nullptr;
-    QAction* Exit1 = nullptr;
-    QAction* MainMenuToolsSendEmail = nullptr;
-    QAction* MainMenuToolsBalloons = nullptr;
-    QAction* Contents1 = nullptr;
-    QAction* MainMenuHelpHomePage = nullptr;
-    QAction* About1 = nullptr;
-    controls::PageControl* pcFoodMain = nullptr;
-    controls::TabSheet* tsNotes = nullptr;
-    controls::NotesMemo* mmoNotes = nullptr;
-    QLabel* spFile = nullptr;
-    controls::BalloonHints* BalloonHints_ = nullptr;
-
-    // Made on first use and kept, so that each remembers its folder.
-    QFileDialog* dlgOpen = nullptr;
-    QFileDialog* dlgSave = nullptr;
-
-    // The pop-up menu of the page area.
-    QMenu* mnuPFood = nullptr;
-    QAction* mnuPFoodCheckAllForCategory = nullptr;
-    QAction* mnuPFoodUncheckAllForCategory = nullptr;
-    QAction* mnuPFoodCheckAllForList = nullptr;
-    QAction* mnuPFoodUncheckAllForList = nullptr;
-    QAction* mnuPFoodRename = nullptr;
-    QAction* mnuPFoodRenameCategory = nullptr;
-    QAction* mnuPFoodDelete = nullptr;
-
-    // E-mail (MainMail.cpp): the command and the mail component "mapiSendMessage".
-public:
-    void MainMenuToolsSendEmailClick();
-
-private:
-    void wireMailCommands();
-    share::MailCommand* mail_ = nullptr;
-
-    // Printing (app/MainPrint.cpp): the report tables, the report and the setup printer.
-    void wirePrintCommands();
+    // Where the commands do their work.
+    std::unique_ptr<FileCommandsDialogs> fileDialogs_;
+    std::unique_ptr<files::FileCommands> fileCommands_;
     share::PrintCommands* print_ = nullptr;
-
-    // ---- Persisted settings of the window (MainSettings.cpp) ----
-public:
-    TPFormSettings* formSettings() const { return FormSettings; }
-    TPAppSettings* appSettings() const { return AppSettings; }
-    // Sets the balloon-hint flag and the lists folder from the application settings.
-    void AppSettingsPostRestore();
-
-private:
-    // Builds both containers and restores them, before FormCreate.
-    void createSettings();
-    // The hide step: the balloon-hint flag into its setting.
-    void storeBalloonHintsSetting();
-    // Hide, then the window's save, then the application values.
-    void endSettings();
-    TPFormSettings* FormSettings = nullptr;
-    TPAppSettings* AppSettings = nullptr;
+    share::MailCommand* mail_ = nullptr;
 };

@@ -1,14 +1,12 @@
 #include "app/ProgramStart.h"
 
-#include "app/Fonts.h"
 #include "app/Maker.h"
 #include "controls/ProgramIcon.h"
-#include "controls/ProgramStyle.h"
+#include "controls/ProgramLook.h"
 
 ProgramStart::ProgramStart(int& argc, char** argv) : application_(argc, argv) {
     nameApplication();
-    ProvendoApplication::setStyle(new controls::ProgramStyle);
-    Fonts::installSubstitutes();
+    controls::installProgramLook();
 }
 
 ProgramStart::~ProgramStart() {

@@ -1,9 +1,9 @@
 #include "app/Main.h"
 #include "app/CommandLine.h"
 #include "app/ProgramStart.h"
+#include "platform/FileNames.h"
 #include "platform/TerminationWatcher.h"
 
-#include <QFile>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
                      &QWidget::close);
     // Once the window's own start-up is done: the list named on the command line, then
     // requests to end, which would otherwise overtake it.
-    const QString file = QFile::decodeName(QByteArray::fromStdString(line.file));
+    const QString file = platform::qtPath(line.file);
     QTimer::singleShot(0, &window, [&window, &termination, file] {
         if (!file.isEmpty())
             window.openListFileAtStart(file);

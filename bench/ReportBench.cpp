@@ -1,4 +1,4 @@
-#include "app/Fonts.h"
+#include "controls/ProgramLook.h"
 #include "report/ReportLayout.h"
 #include "report/ReportPreview.h"
 #include "share/ReportTables.h"
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Fonts::installSubstitutes();
+    controls::installFontSubstitutes();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -29,7 +29,7 @@ void LoadCategoryNames(model::Document& document, const std::string& path) {
         return;
     const std::vector<std::string> lines = splitLines(readFileBytes(path));
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i == model::CategoryCount + 1)
+        if (i == static_cast<std::size_t>(model::PageCount))
             throw model::indexOutOfBounds(static_cast<long long>(i));
         if (i < model::CategoryCount)
             document.list(static_cast<int>(i)).assign({lines[i]});

@@ -53,8 +53,9 @@ public:
 
     void add(std::string_view line) {
         if (groups_.empty() || model::isMarkerLine(line)) {
-            if (groups_.size() == PageCount)
-                throw model::indexOutOfBounds(static_cast<long long>(PageCount));
+            // A list file fills the ten category pages and the Notes page.
+            if (groups_.size() == static_cast<std::size_t>(model::PageCount))
+                throw model::indexOutOfBounds(model::PageCount);
             closeLast(line.data());
             groups_.emplace_back(std::string_view(line.data(), 0), line);
         } else {

@@ -77,9 +77,6 @@ std::string listFileBytes(const model::Document& document);
 // and raises "Cannot create file "%s". %s".
 void SaveListFile(const model::Document& document, const std::string& path);
 
-// The pages a list file fills: ten category pages and the Notes page.
-inline constexpr std::size_t PageCount = model::CategoryCount + 1;
-
 // One page's share of a list file: a run of whole lines, kept as the slice of the file's
 // text that holds them (line ends included), so that grouping a file costs no room per
 // line.

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         groups = files::groupListLines(bytes);
     } catch (const model::EListError&) {
-        FUZZ_CHECK(expectedGroups > files::PageCount);
+        FUZZ_CHECK(expectedGroups > static_cast<std::size_t>(model::PageCount));
         return 0;
     }
     FUZZ_CHECK(groups.size() == expectedGroups);

@@ -1,5 +1,7 @@
 #include "platform/AppPaths.h"
 
+#include "platform/FileNames.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -42,11 +44,7 @@ std::string withSeparator(std::string folder) {
 }
 
 std::string localPath(const QString& path) {
-    return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString();
-}
-
-QString qtPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return fileName(QDir::toNativeSeparators(path));
 }
 
 // Only a folder refused to this user (permissions, a read-only file system) counts as

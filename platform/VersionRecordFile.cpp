@@ -1,8 +1,8 @@
 #include "platform/ElfSection.h"
+#include "platform/FileNames.h"
 #include "platform/VersionRecord.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 namespace platform {
 
@@ -20,8 +20,7 @@ std::optional<VersionRecord> readVersionRecord(const std::string& path) {
 
 std::optional<VersionRecord> ownVersionRecord() {
     if (QCoreApplication::instance())
-        return readVersionRecord(
-            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+        return readVersionRecord(fileName(QCoreApplication::applicationFilePath()));
     return readVersionRecord("/proc/self/exe");
 }
 

@@ -1,5 +1,6 @@
 // Build step: turns the version source into the record that is embedded into the
 // executable (or, with --rc, into a Windows resource script).
+#include "platform/FileNames.h"
 #include "platform/ReplaceFile.h"
 #include "platform/TextCodec.h"
 #include "platform/VersionRecord.h"
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
     }
     const char* sourcePath = argv[argc - 2];
     const char* outputPath = argv[argc - 1];
-    QFile source(QString::fromLocal8Bit(sourcePath));
+    QFile source(platform::qtPath(sourcePath));
     if (!source.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "%s: cannot read %s\n", argv[0], sourcePath);
         return 1;

@@ -153,7 +153,7 @@ TEST(ListFileGroups, longLinesAndBinaryGarbageNeverCrash) {
     }
     try {
         const auto groups = groupListLines(garbage);
-        EXPECT_LE(groups.size(), files::PageCount);
+        EXPECT_LE(groups.size(), static_cast<std::size_t>(model::PageCount));
     } catch (const model::EListError&) {
         SUCCEED(); // more groups than pages: refused, not half-read
     }

@@ -1,5 +1,4 @@
 #include "controls/LinkLabel.h"
-#include "controls/MemoryGauge.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -72,26 +71,4 @@ TEST(LinkLabel, aPressReleasedOutsideTheLinkDoesNotOpen) {
     QTest::mousePress(&link, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(200, 5));
     EXPECT_EQ(opens, 0);
-}
-
-TEST(MemoryGauge, samplesAtOnceThenOnEveryTickAndKeepsTheHintInStep) {
-    controls::MemoryGauge gauge;
-    int calls = 0;
-    const int figures[] = {57, 130, -4};
-    gauge.setSampler([&] { return figures[std::min(calls++, 2)]; }, 20);
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(gauge.percent(), 57);
-    EXPECT_EQ(gauge.toolTip(), "Memory: 57%");
-    EXPECT_EQ(gauge.text(), "57%");
-
-    EXPECT_TRUE(QTest::qWaitFor([&] { return calls >= 2; }, 2000));
-    EXPECT_EQ(gauge.percent(), 100) << "out-of-range figures are clamped";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return calls >= 3; }, 2000));
-    EXPECT_EQ(gauge.percent(), 0);
-    EXPECT_EQ(gauge.toolTip(), "Memory: 0%");
-
-    gauge.setSampler(nullptr);
-    const int before = calls;
-    QTest::qWait(80);
-    EXPECT_EQ(calls, before) << "no sampler, no polling";
 }

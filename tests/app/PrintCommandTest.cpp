@@ -23,39 +23,38 @@
 
 namespace {
 
-QString pdfText(const std::string& path) {
+// What a poppler tool prints about the file, or nothing when it cannot run.
+QString popplerOutput(const QString& tool, const QStringList& arguments) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-layout"), QString::fromStdString(path), QStringLiteral("-")});
+    p.start(tool, arguments);
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+QString pdfText(const std::string& path) {
+    return popplerOutput(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("-layout"), QString::fromStdString(path), QStringLiteral("-")});
+}
+
+// The first group of the pattern in pdfinfo's report on the file, empty when absent.
+QString pdfInfoField(const std::string& path, const QString& pattern) {
+    const QString info = popplerOutput(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
+    const auto m = QRegularExpression(pattern).match(info);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
 int pdfPages(const std::string& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
-    p.waitForFinished(30000);
-    const QString info = QString::fromUtf8(p.readAllStandardOutput());
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
+    const QString pages = pdfInfoField(path, QStringLiteral("Pages:\\s+(\\d+)"));
+    return pages.isEmpty() ? -1 : pages.toInt();
 }
 
 QString pdfTitle(const std::string& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
-    p.waitForFinished(30000);
-    const auto m = QRegularExpression(QStringLiteral("Title:\\s+(.*)\\n"))
-                       .match(QString::fromUtf8(p.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1).trimmed() : QString();
+    return pdfInfoField(path, QStringLiteral("Title:\\s+(.*)\\n")).trimmed();
 }
 
 QString pdfPageSize(const std::string& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
-    p.waitForFinished(30000);
-    const auto m = QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+ x [0-9.]+)"))
-                       .match(QString::fromUtf8(p.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1) : QString();
+    return pdfInfoField(path, QStringLiteral("Page size:\\s+([0-9.]+ x [0-9.]+)"));
 }
 
 // Two print queues that exist only here: each "printer" writes a PDF named after it.
@@ -343,59 +342,4 @@ TEST_F(PrintCommand, outputOptionsSetupChoosesThePrinterPaperAndOrientationOfThe
     EXPECT_TRUE(inOrder(pdfText(printed), {"Shopping List", "DAIRY", "Milk", "Notes"}));
     EXPECT_EQ(pdfPageSize(printed), QStringLiteral("842 x 595")); // A4 landscape
     EXPECT_FALSE(QFile::exists(QString::fromStdString(catalog->pdfOf(QStringLiteral("Office")))));
-}
-
-TEST(OutputOptions, duplexIsOfferedOnlyWhereThePrinterHasIt) {
-    report::OutputOptionsDialog d(report::OutputOptionsDialog::Mode::Destination,
-                                  QStringLiteral("Output Options"), QStringLiteral("P on Q"), 0, 0);
-    auto* duplex = d.findChild<QCheckBox*>(QStringLiteral("cbDuplex"));
-    report::OutputOptions wanted;
-    wanted.destination = report::Destination::Printer;
-    wanted.duplex = true;
-    d.setOptions(wanted);
-    EXPECT_FALSE(duplex->isEnabled());
-    EXPECT_FALSE(d.options().duplex);
-    d.setDuplexAvailable(true);
-    EXPECT_TRUE(duplex->isEnabled());
-    duplex->setChecked(true);
-    EXPECT_TRUE(d.options().duplex);
-    d.setDuplexAvailable(false);
-    EXPECT_FALSE(d.options().duplex);
-    EXPECT_FALSE(duplex->isChecked());
-}
-
-TEST(OutputOptions, withoutPrinterOnlyPreviewAndFileCanBeChosen) {
-    report::OutputOptionsDialog d(report::OutputOptionsDialog::Mode::Destination,
-                                  QStringLiteral("Output Options"), QString(), 0, 0);
-    EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblPrinter"))->text(),
-              QStringLiteral("No printers installed!"));
-    EXPECT_FALSE(d.findChild<QRadioButton*>(QStringLiteral("rbPrinter"))->isEnabled());
-    EXPECT_TRUE(d.findChild<QRadioButton*>(QStringLiteral("rbPreview"))->isChecked());
-    EXPECT_FALSE(d.findChild<QPushButton*>(QStringLiteral("btnSetup"))->isEnabled());
-    EXPECT_FALSE(d.findChild<QCheckBox*>(QStringLiteral("cbDuplex"))->isEnabled());
-    EXPECT_EQ(d.options().destination, report::Destination::Preview);
-}
-
-TEST(OutputOptions, pageRangeFromPreview) {
-    report::OutputOptionsDialog d(report::OutputOptionsDialog::Mode::PageRange,
-                                  QStringLiteral("Output Options"), QStringLiteral("P on Q"), 9, 4);
-    EXPECT_EQ(d.options().fromPage, 1);
-    EXPECT_EQ(d.options().toPage, 9);
-    d.findChild<QRadioButton*>(QStringLiteral("rbSelection"))->setChecked(true);
-    EXPECT_EQ(d.options().fromPage, 4);
-    EXPECT_EQ(d.options().toPage, 4);
-    d.findChild<QRadioButton*>(QStringLiteral("rbPages"))->setChecked(true);
-    d.findChild<QSpinBox*>(QStringLiteral("spinFrom"))->setValue(7);
-    d.findChild<QSpinBox*>(QStringLiteral("spinTo"))->setValue(3);
-    EXPECT_EQ(d.options().fromPage, 3);
-    EXPECT_EQ(d.options().toPage, 7);
-}
-
-TEST(ReportStatus, showsThePageAndCancelStopsTheNextPage) {
-    report::ReportStatus status(QStringLiteral("Report Status"),
-                                QStringLiteral("Generating page %p"));
-    EXPECT_TRUE(status.pageStarted(12));
-    EXPECT_EQ(status.statusLine(), QStringLiteral("Generating page 12"));
-    status.findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
-    EXPECT_FALSE(status.pageStarted(13));
 }

@@ -4,7 +4,7 @@
 #include "app/ModalSeam.h"
 #include "controls/LinkLabel.h"
 #include "controls/MemoryGauge.h"
-#include "tests/help/FakeShell.h"
+#include "tests/support/FakeShell.h"
 #include "tests/support/TempDir.h"
 
 #include <QAction>

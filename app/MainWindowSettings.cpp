@@ -1,12 +1,12 @@
-// The main window's persisted settings: the two containers, what they keep and the
-// window's own reading and writing of the program-wide values.
+#include "app/MainWindowSettings.h"
+
 #include "app/ErrorBox.h"
 #include "app/GlobalData.h"
-#include "app/Main.h"
-#include "controls/BalloonHints.h"
 #include "platform/AppPaths.h"
 #include "settings/PAppSettings.h"
 #include "settings/PFormSettings.h"
+
+#include <QMainWindow>
 
 namespace {
 
@@ -45,27 +45,32 @@ constexpr const char* kBoundSettings[] = {
 
 } // namespace
 
-void TfrmMain::createSettings() {
-    // Both containers save on the way out; one failing store is reported once.
-    TPSettings::SetErrorReporter([this, shown = std::string()](const std::string& message) mutable {
-        if (message == shown)
-            return;
-        shown = message;
-        ErrorBox::show(std::runtime_error(message), isVisible() ? this : nullptr);
-    });
+MainWindowSettings::MainWindowSettings(QMainWindow& window) : window_(window) {}
 
-    FormSettings = new TPFormSettings(this);
+void MainWindowSettings::create(std::function<void()> afterRestore) {
+    // Both containers save on the way out; one failing store is reported once.
+    TPSettings::SetErrorReporter(
+        [&window = window_, shown = std::string()](const std::string& message) mutable {
+            if (message == shown)
+                return;
+            shown = message;
+            ErrorBox::show(std::runtime_error(message), window.isVisible() ? &window : nullptr);
+        });
+
+    FormSettings = new TPFormSettings(&window_);
     FormSettings->setObjectName(QStringLiteral("FormSettings"));
     configure(*FormSettings);
     FormSettings->SaveLocation = pslRegistry;
     for (const char* path : kBoundSettings)
         FormSettings->AddSetting({}, path);
 
-    AppSettings = new TPAppSettings(this);
+    AppSettings = new TPAppSettings(&window_);
     AppSettings->setObjectName(QStringLiteral("AppSettings"));
     configure(*AppSettings);
     AppSettings->SaveLocation = palRegistry;
-    AppSettings->OnPostRestore = [this](QObject*) { AppSettingsPostRestore(); };
+    AppSettings->OnPostRestore = [afterRestore = std::move(afterRestore)](QObject*) {
+        afterRestore();
+    };
     AppSettings->AddSetting("gBalloonHints");
     AppSettings->AddSetting("gPath");
 
@@ -75,16 +80,16 @@ void TfrmMain::createSettings() {
         FormSettings->Loaded();
     } catch (...) {
         // A value the window refused still lets the window open.
-        ErrorBox::showCurrent(this);
+        ErrorBox::showCurrent(&window_);
     }
     try {
         AppSettings->Loaded();
     } catch (...) {
-        ErrorBox::showCurrent(this);
+        ErrorBox::showCurrent(&window_);
     }
 }
 
-void TfrmMain::AppSettingsPostRestore() {
+void MainWindowSettings::readProgramValues() {
     TPSetting* balloons = AppSettings->SettingByName("gBalloonHints");
     GlobalData::gBalloonHints = balloons->AsString().empty() || balloons->AsBoolean();
     const std::string path = AppSettings->SettingByName("gPath")->AsString();
@@ -92,15 +97,15 @@ void TfrmMain::AppSettingsPostRestore() {
         path.empty() ? platform::programFilePath(platform::ProgramFile::ListsFolder) : path;
 }
 
-void TfrmMain::storeBalloonHintsSetting() {
+void MainWindowSettings::storeBalloonHints() {
     AppSettings->SettingByName("gBalloonHints")->SetAsBoolean(GlobalData::gBalloonHints);
 }
 
-void TfrmMain::endSettings() {
+void MainWindowSettings::end() {
     // The end of the window's life in its order: the hide handler, the window's own
     // values (unless the close request saved them), the application values last.
-    if (isVisible())
-        hide();
+    if (window_.isVisible())
+        window_.hide();
     FormSettings->WindowDestroyed();
     delete AppSettings;
     AppSettings = nullptr;

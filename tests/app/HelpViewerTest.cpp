@@ -2,7 +2,7 @@
 #include "app/HelpWindow.h"
 #include "app/Main.h"
 #include "app/ModalSeam.h"
-#include "tests/help/FakeShell.h"
+#include "tests/support/FakeShell.h"
 #include "tests/support/TempDir.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
-#include "RegistryFixture.h"
 #include "app/Main.h"
 #include "controls/HeaderControl.h"
 #include "controls/PageControl.h"
 #include "settings/PSetting.h"
+#include "tests/settings/RegistryFixture.h"
 #include "tests/support/TempDir.h"
 
 #include <QAction>
