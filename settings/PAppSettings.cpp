@@ -95,43 +95,21 @@ void TPAppSettings::UserRestore() {
 void TPAppSettings::SaveToRegistry() {
     TPRegistry registry;
     registry.SetRootKey(rootKey());
-    const std::string path = RegistryKeyPath();
-    for (TPSetting* s : Settings())
-        s->SaveValue(registry, path, SaveAll);
+    saveListed(registry, RegistryKeyPath());
 }
 
 void TPAppSettings::RestoreFromRegistry() {
     TPRegistry registry;
     registry.SetRootKey(rootKey());
-    const std::string path = RegistryKeyPath();
-    for (TPSetting* s : Settings())
-        s->RestoreValue(registry, path);
+    restoreListed(registry, RegistryKeyPath());
 }
 
 void TPAppSettings::Loaded() {
-    if (OnPreRestore)
-        OnPreRestore(this);
-    if (SaveLocation == palRegistry) {
-        if (askAuto(OnAutoRestore))
-            RestoreFromRegistry();
-    } else {
-        UserRestore();
-    }
-    if (OnPostRestore)
-        OnPostRestore(this);
+    restoreWithEvents(SaveLocation == palRegistry, SaveLocation != palRegistry);
     for (TPFormSettings* form : linked_)
         form->TakeAppValues();
 }
 
 void TPAppSettings::save() {
-    if (OnPreSave)
-        OnPreSave(this);
-    if (SaveLocation == palRegistry) {
-        if (askAuto(OnAutoSave))
-            saveInBatch();
-    } else {
-        UserSave();
-    }
-    if (OnPostSave)
-        OnPostSave(this);
+    saveWithEvents(SaveLocation == palRegistry, SaveLocation != palRegistry);
 }

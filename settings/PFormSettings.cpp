@@ -344,8 +344,7 @@ void TPFormSettings::SaveToRegistry() {
     TPRegistry registry;
     registry.SetRootKey(rootKey());
     const std::string path = RegistryKeyPath();
-    for (TPSetting* s : Settings())
-        s->SaveValue(registry, path, SaveAll);
+    saveListed(registry, path);
     const Placement fromWindow = placementFromWindow();
     for (const auto& s : placementSettings(&fromWindow))
         s->SaveValue(registry, path, SaveAll);
@@ -355,8 +354,7 @@ void TPFormSettings::RestoreFromRegistry() {
     TPRegistry registry;
     registry.SetRootKey(rootKey());
     const std::string path = RegistryKeyPath();
-    for (TPSetting* s : Settings())
-        s->RestoreValue(registry, path);
+    restoreListed(registry, path);
     const auto values = placementSettings(nullptr);
     for (const auto& s : values)
         s->RestoreValue(registry, path);
@@ -394,30 +392,12 @@ void TPFormSettings::Loaded() {
         return;
     for (TPSetting* s : Settings())
         s->TakeDesignValue();
-    if (OnPreRestore)
-        OnPreRestore(this);
-    if (SaveLocation == pslRegistry) {
-        if (askAuto(OnAutoRestore))
-            RestoreFromRegistry();
-    } else if (SaveLocation == pslUser) {
-        UserRestore();
-    }
-    if (OnPostRestore)
-        OnPostRestore(this);
+    restoreWithEvents(SaveLocation == pslRegistry, SaveLocation == pslUser);
     loaded_ = true;
 }
 
 void TPFormSettings::Save() {
-    if (OnPreSave)
-        OnPreSave(this);
-    if (SaveLocation == pslRegistry) {
-        if (askAuto(OnAutoSave))
-            saveInBatch();
-    } else if (SaveLocation == pslUser) {
-        UserSave();
-    }
-    if (OnPostSave)
-        OnPostSave(this);
+    saveWithEvents(SaveLocation == pslRegistry, SaveLocation == pslUser);
 }
 
 // ---- the message watch ----

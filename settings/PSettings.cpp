@@ -76,6 +76,42 @@ void TPSettings::saveInBatch() {
         throw ERegistryException(error);
 }
 
+void TPSettings::saveWithEvents(bool toRegistry, bool toUser) {
+    if (OnPreSave)
+        OnPreSave(this);
+    if (toRegistry) {
+        if (askAuto(OnAutoSave))
+            saveInBatch();
+    } else if (toUser) {
+        UserSave();
+    }
+    if (OnPostSave)
+        OnPostSave(this);
+}
+
+void TPSettings::restoreWithEvents(bool fromRegistry, bool fromUser) {
+    if (OnPreRestore)
+        OnPreRestore(this);
+    if (fromRegistry) {
+        if (askAuto(OnAutoRestore))
+            RestoreFromRegistry();
+    } else if (fromUser) {
+        UserRestore();
+    }
+    if (OnPostRestore)
+        OnPostRestore(this);
+}
+
+void TPSettings::saveListed(TPRegistry& registry, const std::string& path) {
+    for (TPSetting* s : settings_)
+        s->SaveValue(registry, path, SaveAll);
+}
+
+void TPSettings::restoreListed(TPRegistry& registry, const std::string& path) {
+    for (TPSetting* s : settings_)
+        s->RestoreValue(registry, path);
+}
+
 void TPSettings::SetErrorReporter(std::function<void(const std::string&)> reporter) {
     errorReporter() = std::move(reporter);
 }

@@ -79,6 +79,13 @@ protected:
     // The registry save in one batch; raises when a value or the store could not be
     // written.
     void saveInBatch();
+    // A save or restore with its events around it: Pre, then the registry (when the Auto
+    // event lets it) or the program's own store, then Post.
+    void saveWithEvents(bool toRegistry, bool toUser);
+    void restoreWithEvents(bool fromRegistry, bool fromUser);
+    // Every listed setting's value under the container's key in the open registry.
+    void saveListed(TPRegistry& registry, const std::string& path);
+    void restoreListed(TPRegistry& registry, const std::string& path);
     void addSetting(TPSetting* setting) { settings_.push_back(setting); }
 
 private:
