@@ -49,13 +49,12 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     wireEditCommands();
     wireFileCommands();
     wirePrintCommands();
+    wireMailCommands();
+    wireHelpCommands();
 
     // Designed placement; the settings store restores the last one.
     move(217, 145);
     resize(709, 567);
-
-    wireMailCommands();
-    wireHelpCommands();
     // Settings store: the containers restore the last state before FormCreate.
     settings_.create([this] { AppSettingsPostRestore(); });
 
